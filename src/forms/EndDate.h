@@ -1,0 +1,34 @@
+#pragma once
+
+// The sentence end date: the start date shifted by the days, then the months, then the
+// years of the term, less one day. Standard C++ only; the calendar window wraps it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zarn {
+
+// A whole number read from a text, and whether the text failed to read as one. On a
+// failure Value holds what was read before the failing character, without its sign.
+struct WholeNumberReading {
+    std::int32_t Value = 0;
+    bool Failed = false;
+};
+
+WholeNumberReading ReadWholeNumber(std::string_view text);
+
+inline constexpr const char* kEndDateErrorMark = "Erro!";
+
+// Either the end date as "dd/mm/yyyy" or the error mark "Erro!".
+struct EndDateOutcome {
+    bool IsError = false;
+    std::string Text;
+};
+
+// Throws DateError when the start date does not read as a date or a shift leaves the
+// years 1..9999.
+EndDateOutcome ComputeEndDate(const std::string& yearsText, const std::string& monthsText,
+                              const std::string& daysText, const std::string& startDateText);
+
+} // namespace zarn
