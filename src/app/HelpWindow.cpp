@@ -49,7 +49,7 @@ constexpr int kMainTopic = 1;
 // Window size and the share of the side pane, in pixels at 120 pixels per inch.
 constexpr int kWindowWidth = 1000;
 constexpr int kWindowHeight = 720;
-constexpr int kSidePaneWidth = 280;
+constexpr int kSidePaneWidth = 340;
 
 } // namespace
 
@@ -120,6 +120,13 @@ QWidget* HelpWindow::BuildContentsTab() {
     QHelpContentWidget* contents = m_engine->contentWidget();
     contents->setHeaderHidden(true);
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowUrl);
+    // The contents are read in the background: once they are in, show every topic and
+    // mark the one on show.
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, contents,
+            [this, contents] {
+                contents->expandAll();
+                SyncContents(m_page->source());
+            });
     return contents;
 }
 

@@ -25,7 +25,7 @@ const QString kCaption = QStringLiteral("Sobre...");
 const QString kProductName = QStringLiteral("Programa para cálculo de penas criminais");
 const QString kVersionPrefix = QStringLiteral("Versão ");
 const QString kPlatforms = QStringLiteral("(para Linux, Windows e macOS)");
-const QString kNotice = QStringLiteral("Copyright © 2026 Equipe Zarn — Brasília, DF");
+const QString kNotice = QStringLiteral("© 2026 Equipe Zarn, Brasília (DF)");
 const QString kSiteCaption = QStringLiteral("Site do Autor");
 const QString kSiteHint = QStringLiteral("Visite o Site do Autor na Internet");
 const QString kMailHint = QStringLiteral("Envie e-mail ao Autor...");
@@ -56,6 +56,8 @@ constexpr Box kMailButtonBox{73, 169, 208, 24};
 constexpr Box kOkButtonBox{137, 222, 92, 30};
 // Room kept between the icon and a text beside it, and inside the panel's bevels.
 constexpr int kGap = 6;
+// Room above and below a line of text inside its control.
+constexpr int kTextPadding = 4;
 
 QRect ScaledBox(const QWidget* w, const Box& b) {
     return {Scaled(w, b.left), Scaled(w, b.top), Scaled(w, b.width), Scaled(w, b.height)};
@@ -63,11 +65,12 @@ QRect ScaledBox(const QWidget* w, const Box& b) {
 
 // Places a control at its layout position, widened when its text needs more room than
 // the layout gives: it then grows about its centre and is kept inside [minLeft, maxRight]
-// of its parent, so a wider font never clips the text.
+// of its parent, so a wider font never clips the text. The height stays the layout's
+// unless the font is too tall for it.
 void FitInto(QWidget* control, const QRect& layout, int minLeft, int maxRight) {
     const QSize hint = control->sizeHint();
     const int width = std::min(std::max(layout.width(), hint.width()), maxRight - minLeft);
-    const int height = std::max(layout.height(), hint.height());
+    const int height = std::max(layout.height(), control->fontMetrics().height() + kTextPadding);
     int left = layout.center().x() - width / 2;
     if (width == layout.width()) {
         left = layout.left();
