@@ -43,18 +43,12 @@ std::string_view NumberFieldFault(const CalcState& state) {
     return {};
 }
 
+// One number field of a run: where its text goes, its reader and its raw text.
 struct NumberField {
     std::string CalcState::*Text;
     void (*Read)(CalcState&);
     InputField Field;
-};
-
-// The four number fields in reading order.
-constexpr NumberField kNumberFields[] = {
-    {&CalcState::YearsText, &ReadYears, InputField::Years},
-    {&CalcState::MonthsText, &ReadMonths, InputField::Months},
-    {&CalcState::DaysText, &ReadDays, InputField::Days},
-    {&CalcState::FinesText, &ReadFines, InputField::Fines},
+    const std::string& Raw;
 };
 
 } // namespace
@@ -62,18 +56,25 @@ constexpr NumberField kNumberFields[] = {
 CalcOutcome RunCalculation(CalcState& state, const std::string& years, const std::string& months,
                            const std::string& days, const std::string& fines,
                            const std::string& operation) {
+    // Copies first: a caller may hand in texts of the record itself, which the reset
+    // clears.
+    const std::string texts[] = {years, months, days, fines, operation};
     ResetRecord(state);
-    const std::string* const numberTexts[] = {&years, &months, &days, &fines};
-    for (std::size_t i = 0; i < std::size(kNumberFields); ++i) {
-        const NumberField& field = kNumberFields[i];
+    const NumberField numberFields[] = {
+        {&CalcState::YearsText, &ReadYears, InputField::Years, texts[0]},
+        {&CalcState::MonthsText, &ReadMonths, InputField::Months, texts[1]},
+        {&CalcState::DaysText, &ReadDays, InputField::Days, texts[2]},
+        {&CalcState::FinesText, &ReadFines, InputField::Fines, texts[3]},
+    };
+    for (const NumberField& field : numberFields) {
         // A field is stored only when the run reaches it.
-        state.*field.Text = *numberTexts[i];
+        state.*field.Text = field.Raw;
         field.Read(state);
         if (const std::string_view fault = NumberFieldFault(state); !fault.empty()) {
             return Failure(fault, field.Field);
         }
     }
-    state.OperationText = operation;
+    state.OperationText = texts[4];
     ParseOperation(state);
     if (state.InvalidOperation) {
         return Failure(kInvalidOperationMessage, InputField::Operation);

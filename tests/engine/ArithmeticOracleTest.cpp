@@ -56,8 +56,20 @@ struct Term {
     int fines;
 };
 
-std::vector<Term> Terms() {
-    std::vector<Term> terms;
+// A number right-aligned in a field of the given width.
+std::string Fixed(int value, std::size_t width) {
+    std::string text = std::to_string(value);
+    return std::string(width - text.size(), ' ') + text;
+}
+
+// A term and its four field texts, as typed.
+struct TypedTerm {
+    Term term;
+    std::string years, months, days, fines;
+};
+
+std::vector<TypedTerm> Terms() {
+    std::vector<TypedTerm> terms;
     std::vector<int> fines = {0};
     for (int f = 10; f <= 200; f += 37) {
         fines.push_back(f);
@@ -66,7 +78,8 @@ std::vector<Term> Terms() {
         for (int m = 0; m <= 11; ++m) {
             for (int d = 0; d <= 29; d += 3) {
                 for (int f : fines) {
-                    terms.push_back({y, m, d, f});
+                    terms.push_back(
+                        {{y, m, d, f}, Fixed(y, 3), Fixed(m, 2), Fixed(d, 2), Fixed(f, 5)});
                 }
             }
         }
@@ -115,22 +128,17 @@ ExactResult Exact(const Term& t, const Operation& op) {
     return r;
 }
 
-std::string Fixed(int value, std::size_t width) {
-    std::string text = std::to_string(value);
-    return std::string(width - text.size(), ' ') + text;
-}
-
 // Runs the whole sweep for one kind of operation; reports at most a few mismatches.
 void SweepMatchesExactArithmetic(char sign) {
-    const std::vector<Term> terms = Terms();
+    const std::vector<TypedTerm> terms = Terms();
     const std::vector<Operation> operations = Operations(sign);
     int mismatches = 0;
     CalcState state;
     for (const Operation& op : operations) {
-        for (const Term& t : terms) {
+        for (const TypedTerm& typed : terms) {
+            const Term& t = typed.term;
             const CalcOutcome outcome =
-                RunCalculation(state, Fixed(t.years, 3), Fixed(t.months, 2), Fixed(t.days, 2),
-                               Fixed(t.fines, 5), op.text);
+                RunCalculation(state, typed.years, typed.months, typed.days, typed.fines, op.text);
             const ExactResult exact = Exact(t, op);
             const bool same =
                 outcome.Ok && state.OutYearsText == exact.years &&

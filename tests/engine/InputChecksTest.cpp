@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <random>
+#include <regex>
 #include <string>
 
 namespace zarn {
@@ -265,6 +267,72 @@ TEST(InputChecks, RunsInARowShareNothing) {
         EXPECT_EQ(reused.OperationText, fresh.OperationText);
         EXPECT_EQ(reused.Fines, fresh.Fines);
         EXPECT_EQ(reused.Increase, fresh.Increase);
+    }
+}
+
+// The record's own texts handed back in, as when a result is carried forward.
+TEST(InputChecks, RecordTextsCanBeHandedBackIn) {
+    const struct {
+        Inputs first;
+        std::string operation;
+        std::string sentence;
+    } rows[] = {
+        {{"5  ", "  ", "  ", "10   ", "+ 1 /6  "},
+         "- 1 /2  ",
+         " 2 anos, 11 meses e  0 dia, e   5 dias-multa"},
+        {{"1  ", "  ", "  ", "     ", "- 7 /6  "}, "+ 1 /1  ", "-0 ano, -4 m\xEAs e  0 dia"},
+        {{"1 2", "  ", "  ", "     ", "+ 0 /6  "}, "x 2 /   ", "24 anos,  0 m\xEAs e  0 dia"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Describe(row.first));
+        CalcState state;
+        RunFields(state, row.first);
+        const bool carried = !state.OutYearsText.empty();
+        std::string& years = carried ? state.OutYearsText : state.YearsText;
+        std::string& months = carried ? state.OutMonthsText : state.MonthsText;
+        std::string& days = carried ? state.OutDaysText : state.DaysText;
+        std::string& fines = carried ? state.OutFinesText : state.FinesText;
+        state.OperationText = row.operation;
+        const CalcOutcome outcome =
+            RunCalculation(state, years, months, days, fines, state.OperationText);
+        EXPECT_TRUE(outcome.Ok);
+        EXPECT_EQ(outcome.OutcomeText, row.sentence);
+    }
+}
+
+// Arbitrary texts, as a program write could leave them: never an exception, and a number
+// is accepted exactly when it is an optional sign and one to nine digits, with its value.
+TEST(InputChecks, ArbitraryTextsAreCheckedNotMisread) {
+    const std::string alphabet = std::string("0123456789   +-/xXa.,e\t\xB9\xE9") + '\0';
+    const std::regex wholeNumber("[+-]?[0-9]{1,9}");
+    std::mt19937 random(20240521u);
+    std::uniform_int_distribution<std::size_t> length(0, 12);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text(length(random), ' ');
+        for (char& c : text) {
+            c = alphabet[pick(random)];
+        }
+        std::string cleaned;
+        for (char c : text) {
+            if (c != ' ') {
+                cleaned += c;
+            }
+        }
+        const bool valid = cleaned.empty() || std::regex_match(cleaned, wholeNumber);
+        SCOPED_TRACE(testing::Message() << "\"" << text << "\"");
+        CalcState state;
+        CalcOutcome outcome;
+        ASSERT_NO_THROW(outcome = RunFields(state, {text, "  ", "  ", "     ", text}));
+        EXPECT_EQ(state.YearsText, cleaned.empty() ? "0" : cleaned);
+        if (!valid) {
+            EXPECT_EQ(outcome.OutcomeText, kNumberMessage);
+            EXPECT_EQ(outcome.FaultField, InputField::Years);
+            EXPECT_EQ(state.Years, 0);
+            continue;
+        }
+        EXPECT_EQ(state.Years, cleaned.empty() ? 0.0 : std::stod(cleaned));
+        EXPECT_TRUE(outcome.Ok || outcome.OutcomeText == kOperationMessage);
     }
 }
 
