@@ -5,6 +5,7 @@
 #include "forms/Scaling.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -299,7 +300,15 @@ void HelpWindow::SyncContents(const QUrl& url) {
     }
 }
 
+// Shows the window in front. Asked for from inside a modal box (F1 in the about box),
+// it is modal itself for that showing, or the box would keep it from being read.
 void HelpWindow::Present() {
+    const QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != wanted) {
+        hide();
+        setWindowModality(wanted);
+    }
     if (isMinimized()) {
         showNormal();
     } else {

@@ -10,6 +10,7 @@
 #include "app/HelpViewerEngine.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QHelpContentWidget>
@@ -63,6 +64,8 @@ private slots:
     void Search();
     void MissingCollectionStillOpensAWindow();
     void QuitClosesTheWindow();
+    void OverAModalBoxTheWindowCanBeUsed();
+    void AnInstalledReadOnlyCopyOpens();
     void FindHelpFileLooksInEachFolder();
     void PagesAreWhole();
     void ContentsTitlesAreThePageTitles();
@@ -215,6 +218,46 @@ void TestHelpWindow::QuitClosesTheWindow() {
     QVERIFY(engine.HelpWindowOpen());
     engine.Request(QString(), HelpCommand::Quit, 0);
     QVERIFY(!engine.HelpWindowOpen());
+}
+
+void TestHelpWindow::OverAModalBoxTheWindowCanBeUsed() {
+    HelpViewerEngine engine({kBuildDir});
+    engine.Request(kFile, HelpCommand::Context, 8);
+    QCOMPARE(engine.Window()->windowModality(), Qt::NonModal);
+
+    QDialog box;
+    box.open();
+    engine.Request(kFile, HelpCommand::Context, 1);
+    QVERIFY(engine.HelpWindowOpen());
+    QCOMPARE(QApplication::activeModalWidget(), static_cast<QWidget*>(engine.Window()));
+    engine.Window()->close();
+    box.close();
+
+    engine.Request(kFile, HelpCommand::Context, 6);
+    QCOMPARE(engine.Window()->windowModality(), Qt::NonModal);
+}
+
+// The data folder of an installation: the pair of files moved together, not writable.
+void TestHelpWindow::AnInstalledReadOnlyCopyOpens() {
+    QTemporaryDir data;
+    for (const QString& name : {kFile, QStringLiteral("zarn.qch")}) {
+        const QString copy = QDir(data.path()).filePath(name);
+        QVERIFY(QFile::copy(QDir(kBuildDir).filePath(name), copy));
+        QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::ReadGroup));
+    }
+    const QByteArray before = [&] {
+        QFile f(QDir(data.path()).filePath(kFile));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    {
+        HelpViewerEngine engine({data.path()});
+        engine.Request(kFile, HelpCommand::Context, 8);
+        QVERIFY(engine.Window()->IsAvailable());
+        QCOMPARE(engine.Window()->Page()->documentTitle(), QStringLiteral("Campos de entrada"));
+    }
+    QFile after(QDir(data.path()).filePath(kFile));
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QVERIFY2(after.readAll() == before, "the collection is never written");
 }
 
 void TestHelpWindow::FindHelpFileLooksInEachFolder() {
