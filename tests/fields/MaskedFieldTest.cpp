@@ -194,6 +194,15 @@ void MaskedFieldTest::programFocusSelectsAll() {
     w.Field->setFocus();
     QCOMPARE(w.Field->selectedText(), QStringLiteral("07/12/2026"));
     QCOMPARE(w.Field->Model().OldValue(), std::string("07/12/2026"));
+
+    // Leaving hides the selection and keeps the overwrite caret for the return.
+    QTest::keyClick(w.Field, Qt::Key_End);
+    w.Before->setFocus(Qt::TabFocusReason);
+    QVERIFY(!w.Field->hasSelectedText());
+    QCOMPARE(w.Field->Model().SelStart(), 10);
+    QVERIFY(!w.Field->Model().HasFocus());
+    QTest::keyClick(w.Before, Qt::Key_Tab);
+    QCOMPARE(w.Field->selectedText(), QStringLiteral("07/12/2026"));
 }
 
 void MaskedFieldTest::clickRunsTheHandlerBeforeTheFieldSelectsTheCaretCharacter() {
