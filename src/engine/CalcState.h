@@ -44,6 +44,7 @@ struct CalcState {
     bool Increase = false;
     bool Multiply = false;
     bool InvalidOperation = false;
+    bool InvalidNumber = false; // a number field held something other than a whole number
 };
 
 // What one calculation run returns: the sentence, or the first input error and the
