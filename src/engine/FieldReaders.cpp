@@ -21,7 +21,7 @@ constexpr double kMaxFines = 66666;
 std::optional<double> CleanAndConvert(CalcState& state, std::string& text) {
     text = RemoveBlanks(text);
     if (text.empty()) {
-        text = "0";
+        text.push_back('0');
     }
     std::optional<double> value = ConvertSignedWhole(text);
     if (!value) {

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+class QMenu;
+
 namespace zarn {
 
 class MaskedFieldModel;
@@ -40,12 +42,25 @@ public:
 
     const MaskedFieldModel& Model() const;
 
+    // The field's own context menu (Recortar, Copiar, Colar, Selecionar tudo), enabled
+    // as the selection, the read-only flag and the clipboard allow. The caller owns it.
+    QMenu* CreateContextMenu();
+
+public slots:
+    // The clipboard commands, through the mask rules (for menus and buttons).
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+
 signals:
     // A mouse click in the field, on release of the button, before the field selects
     // the character at the caret.
     void Clicked();
+    // The field refused a typed character and sounded the default beep.
+    void Beeped();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -56,6 +71,16 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    bool WantsKey(const QKeyEvent* event) const;
+    void TypeText(const QString& text);
+    // Shows the model's display text and selection in the edit control.
+    void ShowModel();
+    void ShowCaretWithoutSelection();
+    // Takes the edit control's caret and selection into the model (after mouse moves
+    // and word moves, which the edit control performs).
+    void TakeSelectionFromControl();
+    void Report(bool beeped);
+
     std::unique_ptr<MaskedFieldModel> m_model;
 };
 

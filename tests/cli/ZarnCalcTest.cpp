@@ -1,0 +1,259 @@
+// zarn-calc driven through its entry function: arguments typed as a user types them,
+// outputs in UTF-8 (non-ASCII letters written here as UTF-8 byte escapes), exit codes.
+
+#include "cli/ZarnCalc.h"
+
+#include "cli/FieldTyping.h"
+#include "dates/Clock.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zarn {
+namespace {
+
+struct RunOutput {
+    int Code = -1;
+    std::string Out;
+    std::string Err;
+};
+
+RunOutput RunWith(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    RunOutput run;
+    run.Code = RunZarnCalc(args, in, out, err);
+    run.Out = out.str();
+    run.Err = err.str();
+    return run;
+}
+
+// The current year is 2026 for the two-digit years of the start date.
+class ZarnCalcTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetTodayForTesting(CivilDate{2026, 6, 17}); }
+    void TearDown() override { SetTodayForTesting(std::nullopt); }
+};
+
+struct CaseRow {
+    std::vector<std::string> args;
+    std::string output; // without the line end
+    int code;
+};
+
+const std::vector<CaseRow>& SentenceRows() {
+    static const std::vector<CaseRow> rows = {
+        {{"pena", "5", "", "", "10", "+1/6"}, " 5 anos, 10 meses e  0 dia, e  11 dias-multa", 0},
+        {{"pena", "6", "", "", "", "-2/3"}, " 2 anos,  0 m\xC3\xAAs e  0 dia", 0},
+        {{"pena", "", "9", "", "", "+1/3"}, " 1 ano,  0 m\xC3\xAAs e  0 dia", 0},
+        {{"pena", "2", "", "", "", "x3"}, " 6 anos,  0 m\xC3\xAAs e  0 dia", 0},
+        {{"pena", "1", "1", "1", "", "+1/6"}, " 1 ano,  3 meses e  6 dias", 0},
+        {{"pena", "", "1", "", "", "+1/7"}, " 0 ano,  1 m\xC3\xAAs e  4 dias", 0},
+        {{"pena", "", "2", "10", "", "-1/2"}, " 0 ano,  1 m\xC3\xAAs e  5 dias", 0},
+        {{"pena", "3", "", "", "30", "-1/6"}, " 2 anos,  6 meses e  0 dia, e  25 dias-multa", 0},
+        {{"pena", "8", "", "", "50", "-1/3"}, " 5 anos,  4 meses e  0 dia, e  33 dias-multa", 0},
+        {{"pena", "2", "6", "", "10", "-2/3"}, " 0 ano, 10 meses e  0 dia, e   3 dias-multa", 0},
+        {{"pena", "12", "8", "15", "150", "+2/3"},
+         "21 anos,  2 meses e  5 dias, e 250 dias-multa",
+         0},
+        {{"pena", "1", "", "", "20", "x10"},
+         "10 anos,  0 m\xC3\xAAs e  0 dia, e 200 dias-multa",
+         0},
+        {{"pena", "150", "", "", "", "+1/2"}, "225 anos,  0 m\xC3\xAAs e  0 dia", 0},
+        {{"pena", "", "", "", "100", "-1/3"}, " 66 dias-multa", 0},
+        {{"pena", "", "", "", "66666", "+1/2"}, "66666 dias-multa", 0},
+        {{"pena", "", "", "", "", "+1/6"}, " 0 ano,  0 m\xC3\xAAs e  0 dia", 0},
+        // Typed with the space after the sign: the space beeps, the rest lands the same.
+        {{"pena", "5", "", "", "10", "+ 1/6"}, " 5 anos, 10 meses e  0 dia, e  11 dias-multa", 0},
+        {{"pena", "1", "", "", "", "-7/6"}, "-0 ano, -2 m\xC3\xAAs e  0 dia", 0},
+        {{"pena", "1", "", "", "10", "x00/"}, " 0 ano,  0 m\xC3\xAAs e  0 dia, e   0 dia-multa", 0},
+        // Input errors, as the result field shows them.
+        {{"pena", "", "12", "", "", "+1/6"},
+         "O n\xC3\xBAmero m\xC3\xA1ximo de meses \xC3\xA9 11.",
+         1},
+        {{"pena", "", "", "30", "", "+1/6"},
+         "O n\xC3\xBAmero m\xC3\xA1ximo de dias \xC3\xA9 29.",
+         1},
+        {{"pena", "", "", "", "9", "+1/6"}, "Ser\xC3\xA1 de 10 o m\xC3\xADnimo de dias-multa.", 1},
+        {{"pena", "", "", "", "66667", "+1/6"},
+         "O m\xC3\xA1ximo de dias-multa \xC3\xA9 66.666 (Lei 11.343/06).",
+         1},
+        {{"pena", "5", "", "", "", ""}, "Opera\xC3\xA7\xC3\xA3o inv\xC3\xA1lida!", 1},
+        {{"pena", "5", "", "", "",
+          "\xC3\xA3"
+          "1/6"},
+         "Opera\xC3\xA7\xC3\xA3o inv\xC3\xA1lida!",
+         1},
+        // Letters never reach a digit field: typing drops them.
+        {{"pena", "a5", "x", "", "", "+1/6"}, " 5 anos, 10 meses e  0 dia", 0},
+        {{"pena", "1234", "", "", "", "+1/6"}, "143 anos,  6 meses e  0 dia", 0},
+    };
+    return rows;
+}
+
+const std::vector<CaseRow>& EndDateRows() {
+    static const std::vector<CaseRow> rows = {
+        {{"termino", "01012008", "1", "0", "0"}, "31/12/2008", 0},
+        {{"termino", "15032008", "2", "3", "10"}, "24/06/2010", 0},
+        {{"termino", "05082010", "12", "6", "15"}, "19/02/2023", 0},
+        {{"termino", "10102010", "5", "11", "29"}, "07/10/2016", 0},
+        {{"termino", "31122008", "0", "0", "1"}, "31/12/2008", 0},
+        {{"termino", "31012008", "0", "1", "0"}, "28/02/2008", 0},
+        {{"termino", "31012009", "0", "1", "0"}, "27/02/2009", 0},
+        {{"termino", "20012009", "0", "1", "10"}, "27/02/2009", 0},
+        {{"termino", "31012008", "0", "0", "31"}, "01/03/2008", 0},
+        {{"termino", "29022008", "1", "0", "0"}, "27/02/2009", 0},
+        {{"termino", "29022008", "4", "0", "0"}, "28/02/2012", 0},
+        {{"termino", "01032000", "8", "", ""}, "29/02/2008", 0},
+        {{"termino", "01012008", "", "", "5"}, "05/01/2008", 0},
+        {{"termino", "01012008", "", "", ""}, "Erro!", 1},
+        {{"termino", "01012008", "0", "0", "0"}, "Erro!", 1},
+        {{"termino", "01012008", "1 ", "", ""}, "Erro!", 1},
+        {{"termino", "01012008", "1 ", "0", ""}, "31/12/2008", 0},
+        {{"termino", "10012008", "-5", "", ""}, "09/01/2008", 0},
+        {{"termino", "01012008", "$A", "", "3"}, "03/01/2018", 0},
+        {{"termino", "31042008", "1", "0", "0"}, "Erro!", 1},
+        {{"termino", "29022009", "1", "0", "0"}, "Erro!", 1},
+        {{"termino", "010508", "0", "0", "1"}, "01/05/2008", 0},
+        {{"termino", "010500", "0", "0", "1"}, "Erro!", 1},
+        {{"termino", "", "1", "0", "0"}, "Erro!", 1},
+        // The separators typed as in the window: a "/" after a complete day jumps over
+        // the month, one after a single digit moves on to the next sub-field.
+        {{"termino", "1/1/2008", "1", "0", "0"}, "31/12/2008", 0},
+        {{"termino", "01/01/2008", "1", "0", "0"}, "Erro!", 1},
+        // A shift beyond the year 9999 is the date error's message.
+        {{"termino", "31129999", "1", "0", "0"}, "Invalid argument to date encode", 1},
+    };
+    return rows;
+}
+
+TEST_F(ZarnCalcTest, SentencesTypedAsAUserTypesThem) {
+    for (const CaseRow& row : SentenceRows()) {
+        SCOPED_TRACE(row.args[1] + "|" + row.args[2] + "|" + row.args[3] + "|" + row.args[4] + "|" +
+                     row.args[5]);
+        const RunOutput run = RunWith(row.args);
+        EXPECT_EQ(run.Out, row.output + "\n");
+        EXPECT_EQ(run.Code, row.code);
+        EXPECT_EQ(run.Err, "");
+    }
+}
+
+TEST_F(ZarnCalcTest, EndDates) {
+    for (const CaseRow& row : EndDateRows()) {
+        SCOPED_TRACE(row.args[1] + "|" + row.args[2] + "|" + row.args[3] + "|" + row.args[4]);
+        const RunOutput run = RunWith(row.args);
+        EXPECT_EQ(run.Out, row.output + "\n");
+        EXPECT_EQ(run.Code, row.code);
+    }
+}
+
+TEST_F(ZarnCalcTest, FieldsReceiveWhatTypingGives) {
+    const struct {
+        const char* mask;
+        const char* typed;
+        const char* text;
+    } rows[] = {
+        {"c\\ 99\\/999;1; ", "+1/6", "+ 1 /6  "},
+        {"c\\ 99\\/999;1; ", "+12/10", "+ 12/10 "},
+        {"!99/99/9999;1;_", "07/12/2026", "07/  /1220"},
+        {"!99/99/9999;1;_", "07122026", "07/12/2026"},
+        {"999;1; ", "", "   "},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(TypeIntoEmptyField(row.mask, row.typed), row.text) << row.typed;
+    }
+}
+
+TEST_F(ZarnCalcTest, UsageErrors) {
+    const std::vector<std::vector<std::string>> rows = {
+        {},
+        {"pena"},
+        {"pena", "5", "", "", "10"},
+        {"pena", "5", "", "", "10", "+1/6", "extra"},
+        {"termino", "01012008", "1", "0"},
+        {"calcula", "5"},
+        {"PENA", "5", "", "", "10", "+1/6"},
+        {"--ajuda"},
+        {"--help", "pena"},
+        {"--lote", "x"},
+        {"-v"},
+    };
+    for (const auto& args : rows) {
+        SCOPED_TRACE(args.empty() ? std::string("(none)") : args[0]);
+        const RunOutput run = RunWith(args);
+        EXPECT_EQ(run.Code, 2);
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(run.Err.rfind("Uso: zarn-calc pena ANOS MESES DIAS MULTA OPERACAO\n", 0), 0u);
+    }
+}
+
+TEST_F(ZarnCalcTest, HelpAndVersion) {
+    const RunOutput help = RunWith({"--help"});
+    EXPECT_EQ(help.Code, 0);
+    EXPECT_EQ(help.Out.rfind("Uso: zarn-calc", 0), 0u);
+    EXPECT_NE(help.Out.find("--lote"), std::string::npos);
+    EXPECT_NE(help.Out.find("c\xC3\xA1lculos"), std::string::npos); // UTF-8 output
+
+    const RunOutput version = RunWith({"--version"});
+    EXPECT_EQ(version.Code, 0);
+    EXPECT_EQ(version.Out, std::string("zarn-calc ") + ZARN_EXPECTED_VERSION + "\n");
+}
+
+std::string JoinWithTabs(const std::vector<std::string>& columns) {
+    std::string line;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        line += (i == 0 ? "" : "\t") + columns[i];
+    }
+    return line;
+}
+
+TEST_F(ZarnCalcTest, ABatchGivesTheOutputsOfSingleRuns) {
+    std::vector<CaseRow> rows = SentenceRows();
+    rows.insert(rows.end(), EndDateRows().begin(), EndDateRows().end());
+    std::string input;
+    std::string expected;
+    for (const CaseRow& row : rows) {
+        input += JoinWithTabs(row.args) + "\n";
+        expected += RunWith(row.args).Out;
+    }
+    const RunOutput batch = RunWith({"--lote"}, input);
+    EXPECT_EQ(batch.Out, expected);
+    EXPECT_EQ(batch.Code, 1); // some rows are input errors
+    EXPECT_EQ(batch.Err, "");
+}
+
+TEST_F(ZarnCalcTest, BatchLinesAndExitCodes) {
+    const std::string malformed =
+        "Linha inv\xC3\xA1lida: use pena, ANOS, MESES, DIAS, MULTA e OPERACAO ou termino, "
+        "INICIO, ANOS, MESES e DIAS, separados por tabula\xC3\xA7\xC3\xA3o.\n";
+    const struct {
+        const char* name;
+        std::string input;
+        std::string output;
+        int code;
+    } rows[] = {
+        {"empty input", "", "", 0},
+        {"results only", "pena\t5\t\t\t10\t+1/6\ntermino\t01012008\t1\t0\t0\n",
+         " 5 anos, 10 meses e  0 dia, e  11 dias-multa\n31/12/2008\n", 0},
+        {"windows line ends", "pena\t5\t\t\t10\t+1/6\r\n",
+         " 5 anos, 10 meses e  0 dia, e  11 dias-multa\n", 0},
+        {"no final line end", "termino\t01012008\t1\t0\t0", "31/12/2008\n", 0},
+        {"an input error", "termino\t01012008\t\t\t\npena\t\t\t\t\t+1/6\n",
+         "Erro!\n 0 ano,  0 m\xC3\xAAs e  0 dia\n", 1},
+        {"a malformed line in its place", "pena\t5\nbad\n\ntermino\t01012008\t1\t0\t0\n",
+         malformed + malformed + malformed + "31/12/2008\n", 2},
+        {"spaces are not tabs", "pena 5 0 0 10 +1/6\n", malformed, 2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const RunOutput run = RunWith({"--lote"}, row.input);
+        EXPECT_EQ(run.Out, row.output);
+        EXPECT_EQ(run.Code, row.code);
+    }
+}
+
+} // namespace
+} // namespace zarn
