@@ -11,18 +11,18 @@ CopyCommand::CopyCommand(QAction* action, QWidget* window)
     : QObject(action)
     , m_action(action)
     , m_window(window) {
-    connect(qApp, &QApplication::focusChanged, this, [this] {
-        WatchFields();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        WatchField(now);
         Update();
     });
     connect(m_action, &QAction::triggered, this, [this] { Execute(); });
-    WatchFields();
+    WatchField(m_window->focusWidget());
     Update();
 }
 
-void CopyCommand::WatchFields() {
-    const auto fields = m_window->findChildren<QLineEdit*>();
-    for (QLineEdit* field : fields) {
+void CopyCommand::WatchField(QWidget* widget) {
+    auto* field = qobject_cast<QLineEdit*>(widget);
+    if (field && field->window() == m_window) {
         connect(field, &QLineEdit::selectionChanged, this, &CopyCommand::Update,
                 Qt::UniqueConnection);
     }

@@ -28,7 +28,7 @@ public:
     void Update();
 
 private:
-    void WatchFields();
+    void WatchField(QWidget* widget);
 
     QAction* m_action;
     QWidget* m_window;

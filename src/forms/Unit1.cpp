@@ -130,7 +130,11 @@ TForm1::TForm1(QWidget* parent)
     MaskEdit1->setFocus();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The copy command follows the focus; it goes before the fields it watches.
+    delete m_copy;
+    m_copy = nullptr;
+}
 
 void TForm1::SetAboutBox(QDialog* aboutBox) {
     m_aboutBox = aboutBox;
