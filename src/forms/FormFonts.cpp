@@ -53,4 +53,25 @@ void FitFontToWidth(QWidget* widget, const QString& caption, int width) {
     widget->setFont(font);
 }
 
+void FitCommonFont(const QList<CaptionPlace>& places) {
+    if (places.isEmpty()) {
+        return;
+    }
+    QFont font = places.front().Widget->font();
+    auto allFit = [&places](const QFont& candidate) {
+        for (const CaptionPlace& place : places) {
+            if (CaptionWidth(candidate, place.Caption) > place.Width) {
+                return false;
+            }
+        }
+        return true;
+    };
+    while (!allFit(font) && font.pixelSize() > kSmallestPixelSize) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    for (const CaptionPlace& place : places) {
+        place.Widget->setFont(font);
+    }
+}
+
 } // namespace zarn

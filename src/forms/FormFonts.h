@@ -6,6 +6,7 @@
 // drawn a little smaller, so that nothing is cut or runs into a neighbour.
 
 #include <QFont>
+#include <QList>
 #include <QString>
 
 class QWidget;
@@ -20,5 +21,15 @@ int CaptionWidth(const QFont& font, const QString& caption);
 
 // Shrinks the widget's font, one pixel at a time, until the caption fits the width.
 void FitFontToWidth(QWidget* widget, const QString& caption, int width);
+
+struct CaptionPlace {
+    QWidget* Widget;
+    QString Caption;
+    int Width;
+};
+
+// One size for a group of captions drawn alike (the labels of a row, the buttons): the
+// largest, not above the group's font, at which every caption fits its width.
+void FitCommonFont(const QList<CaptionPlace>& places);
 
 } // namespace zarn

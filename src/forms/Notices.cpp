@@ -18,17 +18,17 @@ struct NoticeSource {
 
 // By position 1 to 9. The leading spaces shift each sentence to the right in the bar.
 constexpr std::array<NoticeSource, kNoticeCount> kNoticeSources = {{
-    {10, "Leia \"Dos Delitos e das Penas\", de Cesare Beccaria, edi\xE7\xE3o da Martins Fontes."},
-    {10, "Recomendamos \"Vigiar e Punir\", de Michel Foucault, publicado pela Vozes."},
-    {8, "Vale a leitura de \"Crime e Castigo\", de Fi\xF3"
-        "dor Dostoi\xE9vski, pela Editora 34."},
-    {7, "N\xE3o deixe de ler \"O Processo\", de Franz Kafka, da Companhia das Letras."},
-    {12, "Leia \"Mem\xF3rias do C\xE1rcere\", de Graciliano Ramos, publicado pela Record."},
+    {10, "Leia \"Dos Delitos e das Penas\", de Cesare Beccaria (Martins Fontes)."},
+    {10, "Recomendamos \"Vigiar e Punir\", de Michel Foucault (Vozes)."},
+    {8, "Leia \"Crime e Castigo\", de Fi\xF3"
+        "dor Dostoi\xE9vski (Editora 34)."},
+    {7, "N\xE3o deixe de ler \"O Processo\", de Franz Kafka (Companhia das Letras)."},
+    {12, "Leia \"Mem\xF3rias do C\xE1rcere\", de Graciliano Ramos (Record)."},
     {15, "Conhe\xE7"
-         "a \"Esta\xE7\xE3o Carandiru\", de Drauzio Varella, da Companhia das Letras."},
-    {10, "Recomendamos \"O Esp\xEDrito das Leis\", de Montesquieu, pela Martins Fontes."},
-    {17, "Leia \"Eichmann em Jerusal\xE9m\", de Hannah Arendt, da Companhia das Letras."},
-    {6, "N\xE3o deixe de ler \"Os Miser\xE1veis\", de Victor Hugo, da Penguin-Companhia."},
+         "a \"Esta\xE7\xE3o Carandiru\", de Drauzio Varella (Companhia das Letras)."},
+    {10, "Recomendamos \"O Esp\xEDrito das Leis\", de Montesquieu (Martins Fontes)."},
+    {17, "Leia \"Eichmann em Jerusal\xE9m\", de Hannah Arendt (Companhia das Letras)."},
+    {6, "N\xE3o deixe de ler \"Os Miser\xE1veis\", de Victor Hugo (Penguin-Companhia)."},
 }};
 
 // NoticeDraw 0..8 -> position 1..9.

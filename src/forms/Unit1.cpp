@@ -5,6 +5,7 @@
 #include "fields/QtText.h"
 #include "forms/CopyCommand.h"
 #include "forms/DialogKeys.h"
+#include "forms/FocusedSelection.h"
 #include "forms/FormFonts.h"
 #include "forms/Guarded.h"
 #include "forms/HelpContext.h"
@@ -33,6 +34,7 @@ constexpr int kClientWidth = 560;
 constexpr int kClientHeight = 378;
 constexpr int kStatusBarHeight = 19;
 constexpr int kFormFontHeight = 14;
+constexpr int kStatusFontHeight = 13; // the usual status-bar font, 8 points
 constexpr int kTitleFontHeight = 18;
 constexpr int kCaptionFontHeight = 15;
 constexpr int kButtonTextMargin = 8;
@@ -98,18 +100,24 @@ void PlaceWidget(QWidget* widget, const Place& place) {
                         Scaled(scale, place.Width), Scaled(scale, place.Height));
 }
 
-// A label's size follows its caption; a caption the font draws wider than the layout's
-// place is drawn smaller instead of running into the field beside it.
+// A label's size follows its caption.
 void PlaceLabel(QLabel* label, const Place& place) {
     const QWidget* scale = label->parentWidget();
-    FitFontToWidth(label, label->text(), Scaled(scale, place.Width));
     label->move(Scaled(scale, place.Left), Scaled(scale, place.Top));
     label->adjustSize();
 }
 
-void PlaceButton(QPushButton* button, const Place& place) {
-    PlaceWidget(button, place);
-    FitFontToWidth(button, button->text(), button->width() - Scaled(button, kButtonTextMargin));
+// Captions that the font would draw wider than the layout's places are drawn a little
+// smaller, all of a group alike, instead of running into their neighbours.
+template <typename Control>
+void FitGroup(const QList<QPair<Control*, Place>>& group, int margin) {
+    QList<CaptionPlace> captions;
+    for (const auto& [control, place] : group) {
+        const QWidget* scale = control->parentWidget();
+        captions.append(
+            {control, control->text(), Scaled(scale, place.Width) - Scaled(scale, margin)});
+    }
+    FitCommonFont(captions);
 }
 
 } // namespace
@@ -197,10 +205,21 @@ void TForm1::CreateControls() {
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         face.setColor(group, QPalette::Base, face.color(group, QPalette::Button));
     }
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        face.setColor(group, QPalette::Text, face.color(QPalette::Active, QPalette::WindowText));
+    }
     Edit1->setPalette(face);
 
     // The result field takes the focus only by a click.
     Edit2->setFocusPolicy(Qt::ClickFocus);
+    for (QLineEdit* field :
+         {static_cast<QLineEdit*>(Edit2), static_cast<QLineEdit*>(MaskEdit1),
+          static_cast<QLineEdit*>(MaskEdit2), static_cast<QLineEdit*>(MaskEdit3),
+          static_cast<QLineEdit*>(MaskEdit4), static_cast<QLineEdit*>(MaskEdit5)}) {
+        FocusedSelection::Apply(field);
+    }
+    // The status font, scaled like the layout.
+    StatusBar1->setFont(LayoutFont(this, kStatusFontHeight, false));
 
     Button1->setDefault(true);
     StatusBar1->ShowWelcome();
@@ -218,13 +237,28 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::PlaceControls() {
-    PlaceLabel(Label1, {96, 48, 351, 20});
-    PlaceLabel(Label2, {41, 297, 91, 20});
-    PlaceLabel(Label3, {16, 137, 153, 16});
-    PlaceLabel(Label4, {256, 137, 57, 16});
-    PlaceLabel(Label5, {400, 137, 40, 16});
-    PlaceLabel(Label6, {57, 185, 96, 16});
-    PlaceLabel(Label7, {256, 185, 165, 16});
+    const QList<QPair<QLabel*, Place>> titles = {{Label1, {96, 48, 351, 20}},
+                                                 {Label2, {41, 297, 91, 20}}};
+    const QList<QPair<QLabel*, Place>> fieldLabels = {{Label3, {16, 137, 153, 16}},
+                                                      {Label4, {256, 137, 57, 16}},
+                                                      {Label5, {400, 137, 40, 16}},
+                                                      {Label6, {57, 185, 96, 16}},
+                                                      {Label7, {256, 185, 165, 16}}};
+    const QList<QPair<QPushButton*, Place>> buttons = {
+        {Button1, {41, 217, 73, 24}},   {Button2, {144, 217, 209, 24}},
+        {Button3, {393, 217, 112, 24}}, {Button4, {41, 256, 73, 25}},
+        {Button5, {217, 256, 104, 25}}, {Button6, {432, 256, 75, 25}}};
+    FitGroup(titles, 0);
+    FitGroup(fieldLabels, 0);
+    FitGroup(buttons, kButtonTextMargin);
+    for (const auto& group : {titles, fieldLabels}) {
+        for (const auto& [label, place] : group) {
+            PlaceLabel(label, place);
+        }
+    }
+    for (const auto& [button, place] : buttons) {
+        PlaceWidget(button, place);
+    }
     PlaceWidget(Edit1, {169, 80, 200, 25});
     FitFontToWidth(Edit1, Edit1->text(), Edit1->width());
     PlaceWidget(Edit2, {169, 297, 336, 24});
@@ -233,12 +267,6 @@ void TForm1::PlaceControls() {
     PlaceWidget(MaskEdit3, {464, 128, 41, 24});
     PlaceWidget(MaskEdit4, {176, 176, 59, 24});
     PlaceWidget(MaskEdit5, {441, 176, 64, 24});
-    PlaceButton(Button1, {41, 217, 73, 24});
-    PlaceButton(Button2, {144, 217, 209, 24});
-    PlaceButton(Button3, {393, 217, 112, 24});
-    PlaceButton(Button4, {41, 256, 73, 25});
-    PlaceButton(Button5, {217, 256, 104, 25});
-    PlaceButton(Button6, {432, 256, 75, 25});
     StatusBar1->setFixedHeight(
         std::max(Scaled(this, kStatusBarHeight), StatusBar1->sizeHint().height()));
 }

@@ -1,4 +1,5 @@
 #include "MainWindowHarness.h"
+#include "forms/FocusedSelection.h"
 #include "forms/FormFonts.h"
 #include "forms/HelpContext.h"
 #include "forms/NoticeBar.h"
@@ -31,6 +32,8 @@ private slots:
     void StatusBarShowsTheDrawnNoticeInItsColours_data();
     void StatusBarShowsTheDrawnNoticeInItsColours();
     void StatusBarIgnoresMenuHints();
+    void EveryNoticeFitsTheStatusBar();
+    void UnfocusedFieldsHideTheirSelection();
     void HelpRequestsFromMenuAndStatusBar();
     void MenuReadsSairEditarAjuda();
     void SobreShowsTheAboutBoxModally();
@@ -284,6 +287,45 @@ void MainWindowLayoutTest::StatusBarIgnoresMenuHints() {
     QApplication::sendEvent(h.Window.get(), &empty);
     QCOMPARE(h.Window->StatusBar1->Text(), ToQString(kWelcomeText));
     QVERIFY(h.Window->StatusBar1->currentMessage().isEmpty());
+}
+
+void MainWindowLayoutTest::EveryNoticeFitsTheStatusBar() {
+    MainWindowHarness h;
+    QVERIFY(h.WaitActive());
+    const NoticeBar* bar = h.Window->StatusBar1;
+    const QLabel* panel = bar->findChild<QLabel*>();
+    QVERIFY(panel);
+    QTRY_VERIFY(panel->width() > bar->width() / 2);
+    const QFontMetrics metrics(panel->font());
+    QVERIFY(metrics.horizontalAdvance(ToQString(kWelcomeText)) <= panel->width());
+    for (int position = 1; position <= kNoticeCount; ++position) {
+        const QString line = ToQString(NoticeLine(position));
+        QVERIFY2(metrics.horizontalAdvance(line) <= panel->width(),
+                 qPrintable(QStringLiteral("%1 > %2: %3")
+                                .arg(metrics.horizontalAdvance(line))
+                                .arg(panel->width())
+                                .arg(line)));
+    }
+}
+
+void MainWindowLayoutTest::UnfocusedFieldsHideTheirSelection() {
+    MainWindowHarness h;
+    QVERIFY(h.WaitActive());
+    TForm1& w = *h.Window;
+    h.Fill("5", "", "", "10", "+1/6");
+    h.Window->MaskEdit1->setFocus();
+    h.Enter();
+    // The result is selected, and drawn so only once the result field has the focus.
+    QCOMPARE(w.Edit2->selectedText(), h.Result());
+    QVERIFY(!FocusedSelection::SelectionShown(w.Edit2));
+    QVERIFY(FocusedSelection::SelectionShown(w.MaskEdit1));
+    for (QLineEdit* field :
+         {static_cast<QLineEdit*>(w.MaskEdit2), static_cast<QLineEdit*>(w.MaskEdit5)}) {
+        QVERIFY(!FocusedSelection::SelectionShown(field));
+    }
+    QTest::mouseDClick(w.Edit2, Qt::LeftButton, {}, QPoint(12, w.Edit2->height() / 2));
+    QVERIFY(FocusedSelection::SelectionShown(w.Edit2));
+    QVERIFY(!FocusedSelection::SelectionShown(w.MaskEdit1));
 }
 
 void MainWindowLayoutTest::HelpRequestsFromMenuAndStatusBar() {
