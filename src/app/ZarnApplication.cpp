@@ -1,6 +1,7 @@
 #include "app/ZarnApplication.h"
 
 #include "app/RegionalDates.h"
+#include "app/ZarnStyle.h"
 #include "fields/QtText.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
@@ -14,6 +15,7 @@ namespace zarn {
 
 ZarnApplication::ZarnApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
+    setStyle(new ZarnStyle); // the application owns it
     ReadRegionalDateSettings();
     LoadQtTranslation();
     setApplicationDisplayName(ToQString(kApplicationTitle));

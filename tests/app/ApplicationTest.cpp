@@ -1,10 +1,12 @@
 #include "app/RegionalDates.h"
 #include "app/ZarnApplication.h"
+#include "app/ZarnStyle.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
@@ -24,6 +26,7 @@ private slots:
     void TitleHelpFileAndQtTexts();
     void OnlyTheMainWindowIsShown();
     void ARegionalChangeReplacesTheProgramsDateSettings();
+    void OnlyTheFocusedFieldShowsACaretBesideASelection();
     void ClosingTheMainWindowEndsTheProgram_data();
     void ClosingTheMainWindowEndsTheProgram();
 
@@ -72,6 +75,23 @@ void ApplicationTest::ARegionalChangeReplacesTheProgramsDateSettings() {
     QCoreApplication::sendEvent(&m_app, &change);
     QCOMPARE(DateSettings().Separator, regional.Separator);
     QCOMPARE(DateSettings().Pattern, regional.Pattern);
+}
+
+void ApplicationTest::OnlyTheFocusedFieldShowsACaretBesideASelection() {
+    QWidget window;
+    auto* focused = new QLineEdit(&window);
+    auto* other = new QLineEdit(&window);
+    other->move(0, 40);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    focused->setFocus();
+    auto* style = qobject_cast<ZarnStyle*>(QApplication::style());
+    QVERIFY(style);
+    const auto hint = QStyle::SH_BlinkCursorWhenTextSelected;
+    QCOMPARE(style->styleHint(hint, nullptr, other), 0);
+    QCOMPARE(style->styleHint(hint, nullptr, focused),
+             style->baseStyle()->styleHint(hint, nullptr, focused));
 }
 
 bool ApplicationTest::LoopEnds() {
