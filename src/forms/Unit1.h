@@ -96,10 +96,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void CreateControls();
-    void PlaceControls();
-    void CreateActions();
-    void CreateMenu();
     void ConnectHandlers();
     void SetTabOrder();
 
