@@ -1,0 +1,28 @@
+#include "forms/ErrorBox.h"
+
+#include "fields/QtText.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace zarn {
+
+std::string ErrorBoxText(std::string_view message) {
+    std::string text(message);
+    if (!text.empty() &&
+        static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
+        text.push_back('.');
+    }
+    return text;
+}
+
+void ShowErrorBox(std::string_view message) {
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                    ToQString(ErrorBoxText(message)), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("ErrorBox"));
+    box.exec();
+}
+
+} // namespace zarn

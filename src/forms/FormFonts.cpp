@@ -1,0 +1,77 @@
+#include "forms/FormFonts.h"
+
+#include "forms/Scaling.h"
+
+#include <QFontMetrics>
+#include <QStringList>
+#include <QWidget>
+
+namespace zarn {
+namespace {
+
+// The layout's face first, then faces of about its width, then any sans serif.
+const QStringList& FontFamilies() {
+    static const QStringList families = {QStringLiteral("MS Sans Serif"),
+                                         QStringLiteral("Microsoft Sans Serif"),
+                                         QStringLiteral("Liberation Sans"),
+                                         QStringLiteral("Arial"),
+                                         QStringLiteral("DejaVu Sans Condensed"),
+                                         QStringLiteral("DejaVu Sans"),
+                                         QStringLiteral("Sans Serif")};
+    return families;
+}
+
+constexpr int kSmallestPixelSize = 6;
+
+QString WithoutMnemonics(QString caption) {
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    return caption;
+}
+
+} // namespace
+
+QFont LayoutFont(const QWidget* widget, int layoutPixelHeight, bool bold) {
+    QFont font;
+    font.setFamilies(FontFamilies());
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(Scaled(widget, layoutPixelHeight));
+    font.setBold(bold);
+    return font;
+}
+
+int CaptionWidth(const QFont& font, const QString& caption) {
+    return QFontMetrics(font).horizontalAdvance(WithoutMnemonics(caption));
+}
+
+void FitFontToWidth(QWidget* widget, const QString& caption, int width) {
+    QFont font = widget->font();
+    while (CaptionWidth(font, caption) > width && font.pixelSize() > kSmallestPixelSize) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    widget->setFont(font);
+}
+
+void FitCommonFont(const QList<CaptionPlace>& places) {
+    if (places.isEmpty()) {
+        return;
+    }
+    QFont font = places.front().Widget->font();
+    auto allFit = [&places](const QFont& candidate) {
+        for (const CaptionPlace& place : places) {
+            if (CaptionWidth(candidate, place.Caption) > place.Width) {
+                return false;
+            }
+        }
+        return true;
+    };
+    while (!allFit(font) && font.pixelSize() > kSmallestPixelSize) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    for (const CaptionPlace& place : places) {
+        place.Widget->setFont(font);
+    }
+}
+
+} // namespace zarn

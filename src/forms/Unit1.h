@@ -1,0 +1,119 @@
+#pragma once
+
+// The main window "Zarn": the five masked input fields of a calculation, the result field,
+// the six command buttons, the menu Sair / Editar / Ajuda and the status bar. The
+// calculation record lives beside the window for as long as it does.
+
+#include "engine/CalcState.h"
+
+#include <QList>
+#include <QMainWindow>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace zarn {
+
+class CopyCommand;
+class DialogKeys;
+class MaskedField;
+class NoticeBar;
+class ResultField;
+class TForm3;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The two other windows, created by start-up after this one.
+    void SetAboutBox(QDialog* aboutBox);
+    void SetCalendar(TForm3* calendar);
+
+    // The calculation record: written by Calcula, Continua and Volta; read by the calendar.
+    CalcState& State() { return m_state; }
+    const CalcState& State() const { return m_state; }
+
+    // The window's Enter, default-button and accelerator keys.
+    DialogKeys* Keys() const { return m_keys; }
+
+    // Components, in the window's order of child controls.
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    NoticeBar* StatusBar1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    ResultField* Edit2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    MaskedField* MaskEdit1 = nullptr;
+    MaskedField* MaskEdit2 = nullptr;
+    MaskedField* MaskEdit3 = nullptr;
+    MaskedField* MaskEdit4 = nullptr;
+    MaskedField* MaskEdit5 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button6 = nullptr;
+    // Actions; a menu item linked to an action is the action itself.
+    QAction* CursorInicia = nullptr;
+    QAction* ProgramaSai = nullptr;  // menu item Sair
+    QAction* HelpContents = nullptr; // menu item Conteúdo
+    QAction* HelpIndex = nullptr;    // menu item Índice
+    QAction* HelpAbout = nullptr;    // menu item Sobre...
+    QAction* EditCopy1 = nullptr;    // menu item Copiar and Ctrl+C
+    QList<QIcon> ImageList1;         // 0: Copiar; 1: Ajuda and Conteúdo
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* Editar1 = nullptr;
+    QMenu* Contedo1 = nullptr; // the Ajuda menu
+    QAction* N1 = nullptr;     // separator above Sobre...
+
+    // Handlers.
+    void Button6Click();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void CursorIniciaExecute();
+    void ProgramaSaiExecute();
+    void HelpContentsExecute();
+    void HelpContentsExecute2();
+    void HelpIndexExecute();
+    void HelpAboutExecute();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void ConnectHandlers();
+    void SetTabOrder();
+
+    MaskedField* FieldOf(InputField field) const;
+    QList<MaskedField*> TermFields() const;
+    void ReportInputError(const CalcOutcome& outcome);
+    void ReportResult(const CalcOutcome& outcome);
+    void SelectAndCopyResult();
+    bool ResultsFitTheFields() const;
+    void ReportResultsDoNotFit();
+    void MakeCalculaDefault();
+    void FocusAndSelectAll(MaskedField* field);
+
+    CalcState m_state;
+    DialogKeys* m_keys = nullptr;
+    CopyCommand* m_copy = nullptr;
+    QDialog* m_aboutBox = nullptr;
+    TForm3* m_calendar = nullptr;
+};
+
+} // namespace zarn
