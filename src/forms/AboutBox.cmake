@@ -35,7 +35,7 @@ add_library(zarn_aboutbox STATIC
   MailHandler.h ${ZARN_MAIL_HANDLER})
 set_target_properties(zarn_aboutbox PROPERTIES AUTOMOC ON)
 target_include_directories(zarn_aboutbox PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(zarn_aboutbox PUBLIC Qt6::Widgets zarn_icons)
+target_link_libraries(zarn_aboutbox PUBLIC Qt6::Widgets zarn_formkit zarn_icons)
 target_compile_definitions(zarn_aboutbox PRIVATE
   ZARN_VERSION="${PROJECT_VERSION}"
   ZARN_AUTHOR_SITE="${ZARN_AUTHOR_SITE}"

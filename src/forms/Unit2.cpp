@@ -1,13 +1,13 @@
 #include "forms/Unit2.h"
 
 #include "forms/BevelPanel.h"
+#include "forms/FormFonts.h"
 #include "forms/HelpContext.h"
 #include "forms/ProgramIcon.h"
 #include "forms/Scaling.h"
 #include "forms/SystemUrlOpener.h"
 
 #include <QAction>
-#include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,7 +31,6 @@ const QString kSiteHint = QStringLiteral("Visite o Site do Autor na Internet");
 const QString kMailHint = QStringLiteral("Envie e-mail ao Autor...");
 const QString kOkCaption = QStringLiteral("OK");
 const QString kActionCategory = QStringLiteral("Internet");
-const QString kFontFamily = QStringLiteral("MS Sans Serif");
 // A mailto: address without a recipient opens a blank message; the user types the rest.
 const QString kBlankMessage = QStringLiteral("mailto:");
 const QString kMailErrorCaption = QStringLiteral("Error");
@@ -90,10 +89,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    QFont font(kFontFamily);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(Scaled(this, kFontHeight));
-    setFont(font);
+    setFont(LayoutFont(this, kFontHeight, false));
     setFixedSize(Scaled(this, kClientWidth), Scaled(this, kClientHeight));
 
     CreateComponents();
