@@ -1,5 +1,6 @@
 // Paints Zarn's program icon -- a golden balance on a navy tile -- and writes it as
-// zarn.svg and as zarn-<size>.png for every size the program and its packages use.
+// zarn.svg, as zarn-<size>.png for every size the program and its packages use, and as
+// zarn.ico (the same bitmaps in one file) for the Windows executable.
 // The shapes are described once; the same description drives QPainter and the SVG,
 // so the bitmaps and the scalable file always agree.
 //
@@ -7,11 +8,14 @@
 //   cmake --build --preset default --target zarn_paint_icon
 //   build/default/src/forms/zarn_paint_icon resources/icons
 
+#include <QByteArray>
 #include <QColor>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLinearGradient>
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
@@ -160,6 +164,41 @@ bool WritePng(const QDir& dir, int size) {
     return image.save(dir.filePath(QStringLiteral("zarn-%1.png").arg(size)));
 }
 
+// A Windows icon file holding every bitmap as a PNG image: the icon directory (reserved 0,
+// type 1, count), one 16-byte entry per image, then the images. A width or height of 256
+// is written as 0.
+bool WriteIco(const QDir& dir) {
+    QList<QByteArray> images;
+    for (int size : kSizes) {
+        QFile png(dir.filePath(QStringLiteral("zarn-%1.png").arg(size)));
+        if (!png.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        images << png.readAll();
+    }
+    constexpr quint32 kDirectorySize = 6;
+    constexpr quint32 kEntrySize = 16;
+    QFile ico(dir.filePath(QStringLiteral("zarn.ico")));
+    if (!ico.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    QDataStream out(&ico);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(images.size());
+    auto offset = static_cast<quint32>(kDirectorySize + kEntrySize * kSizes.size());
+    for (std::size_t i = 0; i < kSizes.size(); ++i) {
+        const auto side = static_cast<quint8>(kSizes[i] >= 256 ? 0 : kSizes[i]);
+        const auto bytes = static_cast<quint32>(images[static_cast<qsizetype>(i)].size());
+        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32) << bytes
+            << offset;
+        offset += bytes;
+    }
+    for (const QByteArray& image : images) {
+        out.writeRawData(image.constData(), static_cast<int>(image.size()));
+    }
+    return out.status() == QDataStream::Ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -180,5 +219,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     svg.write(Svg().toUtf8());
+    if (!WriteIco(dir)) {
+        std::fprintf(stderr, "cannot write zarn.ico\n");
+        return 1;
+    }
     return 0;
 }

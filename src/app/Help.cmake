@@ -2,11 +2,11 @@
 # windows' requests go through, and the F1 key. Included from src/app/CMakeLists.txt.
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Help)
 find_package(Qt6 QUIET COMPONENTS ToolsTools)
-include(GNUInstallDirs)
+include(ZarnLayout)
 
 # The installed data folder, where the help collection is looked for when it is not
-# beside the executable.
-set(ZARN_DATA_DIR "${CMAKE_INSTALL_FULL_DATADIR}/zarn")
+# beside the executable: first as seen from the executable, then at the configured prefix.
+set(ZARN_DATA_DIR "${ZARN_HELP_FULL_DIR}")
 
 # --- The help collection, compiled from resources/help into zarn.qch + zarn.qhc, beside
 # --- the zarn executable in the build tree.
@@ -43,7 +43,14 @@ add_custom_command(
   COMMENT "Building the help collection zarn.qhc"
   VERBATIM)
 add_custom_target(zarn_help_collection ALL DEPENDS ${ZARN_HELP_QCH} ${ZARN_HELP_QHC})
-install(FILES ${ZARN_HELP_QCH} ${ZARN_HELP_QHC} DESTINATION ${CMAKE_INSTALL_DATADIR}/zarn)
+install(FILES ${ZARN_HELP_QCH} ${ZARN_HELP_QHC} DESTINATION ${ZARN_HELP_INSTALL_DIR})
+if(APPLE)
+  # The bundle in the build tree carries its own copy, where the installed one would be.
+  add_custom_command(TARGET zarn POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy ${ZARN_HELP_QCH} ${ZARN_HELP_QHC}
+            $<TARGET_BUNDLE_CONTENT_DIR:zarn>/Resources
+    VERBATIM)
+endif()
 
 # --- The help window, its engine, the bridge and the F1 key.
 add_library(zarn_help STATIC
@@ -58,6 +65,8 @@ add_library(zarn_help STATIC
 set_target_properties(zarn_help PROPERTIES AUTOMOC ON)
 target_include_directories(zarn_help PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(zarn_help PUBLIC Qt6::Widgets Qt6::Help)
-target_compile_definitions(zarn_help PRIVATE ZARN_DATA_DIR="${ZARN_DATA_DIR}")
+target_compile_definitions(zarn_help PRIVATE
+  ZARN_DATA_DIR="${ZARN_DATA_DIR}"
+  ZARN_DATA_RELATIVE_DIR="${ZARN_HELP_RELATIVE_DIR}")
 add_dependencies(zarn_help zarn_help_collection)
 zarn_target_warnings(zarn_help)

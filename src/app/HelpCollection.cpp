@@ -7,7 +7,19 @@
 namespace zarn {
 
 QStringList HelpFolders() {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(ZARN_DATA_DIR)};
+    return HelpFoldersFor(QCoreApplication::applicationDirPath());
+}
+
+QStringList HelpFoldersFor(const QString& programDir) {
+    QStringList folders;
+    if (!programDir.isEmpty()) {
+        folders << QDir::cleanPath(programDir)
+                << QDir::cleanPath(programDir + QLatin1Char('/') +
+                                   QStringLiteral(ZARN_DATA_RELATIVE_DIR));
+    }
+    folders << QDir::cleanPath(QStringLiteral(ZARN_DATA_DIR));
+    folders.removeDuplicates();
+    return folders;
 }
 
 QString FindHelpFile(const QString& name, const QStringList& folders) {

@@ -1,15 +1,21 @@
 #pragma once
 
 // Where the help collection lives: beside the executable (the build tree, a portable
-// copy) or in the installed data folder (<prefix>/share/zarn).
+// copy) or in the installed data folder (<prefix>/share/zarn), found first from the
+// executable's own folder (<prefix>/bin/../share/zarn, so an installation moved to another
+// prefix still finds it) and then at the prefix the program was configured for.
 
 #include <QString>
 #include <QStringList>
 
 namespace zarn {
 
-// The folders searched for a help file named without a directory, in order.
+// The folders searched for a help file named without a directory, in order, for the
+// running program.
 QStringList HelpFolders();
+
+// The same folders for a program whose executable sits in programDir.
+QStringList HelpFoldersFor(const QString& programDir);
 
 // The full path of the help file, or an empty text when no folder holds it. A name that
 // carries its own directory is taken as it stands.

@@ -25,6 +25,9 @@ ZarnApplication::ZarnApplication(int& argc, char** argv)
     ReadRegionalDateSettings();
     LoadQtTranslation();
     setApplicationDisplayName(ToQString(kApplicationTitle));
+    setApplicationVersion(QStringLiteral(ZARN_VERSION));
+    // The desktop matches the running windows to the installed desktop entry by this name.
+    setDesktopFileName(QStringLiteral(ZARN_APP_ID));
     setWindowIcon(ProgramIcon()); // every window's icon
     setQuitOnLastWindowClosed(true);
     InstallHelp();

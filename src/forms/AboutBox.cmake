@@ -41,12 +41,3 @@ target_compile_definitions(zarn_aboutbox PRIVATE
   ZARN_AUTHOR_SITE="${ZARN_AUTHOR_SITE}"
   ZARN_AUTHOR_EMAIL="${ZARN_AUTHOR_EMAIL}")
 zarn_target_warnings(zarn_aboutbox)
-
-# The icon for the desktop's menus and launchers.
-include(GNUInstallDirs)
-foreach(size 16 24 32 48 64 128 256)
-  install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/zarn-${size}.png
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME zarn.png)
-endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/zarn.svg
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
