@@ -37,24 +37,27 @@ TypingLimit::TypingLimit(QLineEdit* field, int limit)
 
 QValidator::State TypingLimit::validate(QString& input, int& pos) const {
     const qsizetype before = m_before.size();
-    if (m_writing || input.size() <= m_limit || input.size() <= before) {
+    const qsizetype common = std::min(before, input.size());
+    if (m_writing || input.size() <= m_limit) {
         return Acceptable;
     }
     // The change replaced the characters between a common start and a common end by those
     // that end at the caret. Its end is what follows the caret, when the old text ends so.
     qsizetype tail = input.size() - std::clamp<qsizetype>(pos, 0, input.size());
-    if (tail > before || !m_before.endsWith(QStringView(input).right(tail))) {
+    if (tail > common || !m_before.endsWith(QStringView(input).right(tail))) {
         tail = 0;
-        while (tail < before && input[input.size() - 1 - tail] == m_before[before - 1 - tail]) {
+        while (tail < common && input[input.size() - 1 - tail] == m_before[before - 1 - tail]) {
             ++tail;
         }
     }
     qsizetype head = 0;
-    const qsizetype headLimit = std::min(before - tail, input.size() - tail);
-    while (head < headLimit && input[head] == m_before[head]) {
+    while (head < common - tail && input[head] == m_before[head]) {
         ++head;
     }
     const qsizetype inserted = input.size() - tail - head;
+    if (inserted == 0) {
+        return Acceptable; // only deleted
+    }
     const qsizetype room = std::max<qsizetype>(0, m_limit - (head + tail));
     const qsizetype taken = std::min(inserted, room);
     if (taken == 0) {

@@ -123,11 +123,22 @@ void TForm3::PlaceControls() {
         PlaceWidget(button, place);
     }
     PlaceWidget(MonthCalendar1, {152, 24, 258, 209});
+    FitMonthCalendar();
     PlaceWidget(MaskEdit1, {312, 312, 97, 24});
     PlaceWidget(Edit1, {240, 256, 41, 24});
     PlaceWidget(Edit2, {368, 256, 41, 24});
     PlaceWidget(Edit3, {480, 256, 41, 24});
     PlaceWidget(MaskEdit2, {312, 344, 97, 24});
+}
+
+void TForm3::FitMonthCalendar() {
+    // The month calendar's look is the toolkit's: where its day and month names need more
+    // room than the layout's place, it grows around the place's centre.
+    QRect place = MonthCalendar1->geometry();
+    const QPoint centre = place.center();
+    place.setSize(place.size().expandedTo(MonthCalendar1->minimumSizeHint()));
+    place.moveCenter(centre);
+    MonthCalendar1->setGeometry(place);
 }
 
 void TForm3::ConnectHandlers() {
@@ -154,8 +165,9 @@ void TForm3::showEvent(QShowEvent* event) {
 
 void TForm3::CentreOnScreen() {
     if (const QScreen* shown = screen()) {
-        const QRect available = shown->availableGeometry();
-        move(available.center() - rect().center());
+        QRect frame = frameGeometry();
+        frame.moveCenter(shown->availableGeometry().center());
+        move(frame.topLeft());
     }
 }
 

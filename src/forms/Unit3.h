@@ -69,6 +69,7 @@ protected:
 private:
     void CreateControls();
     void PlaceControls();
+    void FitMonthCalendar();
     void ConnectHandlers();
     void SetTabOrder();
     void CentreOnScreen();
