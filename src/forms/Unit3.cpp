@@ -1,5 +1,6 @@
 #include "forms/Unit3.h"
 
+#include "dates/DateSettings.h"
 #include "fields/MaskedField.h"
 #include "fields/QtText.h"
 #include "forms/DialogKeys.h"
@@ -183,6 +184,9 @@ void TForm3::Button2Click() {
     MaskEdit2->SetEditMask(kDateMask);
     Button1->setDefault(true);
     Button2->setDefault(false);
+    // The start date is written and read as dd/mm/yyyy: a change of the regional settings
+    // since the window opened must not make it read day for month.
+    UseCalendarDateSettings();
     const std::string years = ToCp1252(Edit1->text());
     const std::string months = ToCp1252(Edit2->text());
     const std::string days = ToCp1252(Edit3->text());

@@ -62,6 +62,8 @@ private slots:
     void StartDateIsTodayWhateverTheRegionalPattern_data();
     void StartDateIsTodayWhateverTheRegionalPattern();
     void UnreadableStartDateReachesTheErrorBox();
+    void RegionalChangeWhileOpenDoesNotMisreadTheStartDate_data();
+    void RegionalChangeWhileOpenDoesNotMisreadTheStartDate();
     void TermFieldsLimitTypingButKeepWhatTheProgramWrites();
     void MainCalculaWhileOpenThenSairLeavesTwoDefaults();
     void KeysOfTheCalendar_data();
@@ -327,6 +329,33 @@ void CalendarWindowTest::UnreadableStartDateReachesTheErrorBox() {
     h.Calendar->Button2->click();
     QCOMPARE(h.EndDate(), QStringLiteral("31/10/2013"));
     QCOMPARE(h.Watch.Seen().size(), 1);
+}
+
+void CalendarWindowTest::RegionalChangeWhileOpenDoesNotMisreadTheStartDate_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("month first") << "/"
+                                 << "m/d/yyyy";
+    QTest::newRow("year first, dashes") << "-"
+                                        << "yyyy/mm/dd";
+    QTest::newRow("day first, dots") << "."
+                                     << "dd/mm/yy";
+}
+
+void CalendarWindowTest::RegionalChangeWhileOpenDoesNotMisreadTheStartDate() {
+    QFETCH(QString, separator);
+    QFETCH(QString, pattern);
+    CalendarHarness h;
+    QVERIFY(h.WaitActive());
+    QVERIFY(h.Open());
+    h.TypeTerm(QStringLiteral("12"), QStringLiteral("6"), QStringLiteral("15"));
+    h.TypeStartDate(QStringLiteral("05082010"));
+    // The regional settings change while the window is open.
+    DateSettings() = DateSettingsRecord{separator.at(0).toLatin1(), pattern.toStdString()};
+    h.Calendar->Button2->click();
+    QCOMPARE(h.EndDate(), QStringLiteral("19/02/2023"));
+    QCOMPARE(h.EndDate(), CivilEndDate(QDate(2010, 8, 5), 12, 6, 15));
+    QVERIFY(h.Watch.Seen().isEmpty());
 }
 
 void CalendarWindowTest::TermFieldsLimitTypingButKeepWhatTheProgramWrites() {
