@@ -1,8 +1,14 @@
 #include "app/ZarnApplication.h"
 
+#include "app/HelpBridge.h"
+#include "app/HelpCollection.h"
+#include "app/HelpKey.h"
+#include "app/HelpViewerEngine.h"
 #include "app/RegionalDates.h"
 #include "app/ZarnStyle.h"
 #include "fields/QtText.h"
+#include "forms/HelpRequests.h"
+#include "forms/ProgramIcon.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
@@ -19,17 +25,45 @@ ZarnApplication::ZarnApplication(int& argc, char** argv)
     ReadRegionalDateSettings();
     LoadQtTranslation();
     setApplicationDisplayName(ToQString(kApplicationTitle));
+    setWindowIcon(ProgramIcon()); // every window's icon
     setQuitOnLastWindowClosed(true);
+    InstallHelp();
 }
 
 ZarnApplication::~ZarnApplication() {
+    QuitHelp();
     m_form3.reset();
     m_aboutBox.reset();
     m_form1.reset();
+    SetHelp(nullptr);
+    m_helpKey.reset();
+    m_helpBridge.reset();
+    m_helpEngine.reset();
 }
 
 QString ZarnApplication::HelpFile() {
     return QString::fromLatin1(kHelpFileName);
+}
+
+// The bridge that every window's help requests go through, and F1 in every window.
+// Nothing is opened here: the help window and its collection wait for the first request.
+void ZarnApplication::InstallHelp() {
+    m_helpEngine = std::make_unique<HelpViewerEngine>(HelpFolders());
+    m_helpBridge = std::make_unique<HelpBridge>(*m_helpEngine, HelpFile());
+    m_helpKey = std::make_unique<HelpKey>(*m_helpBridge);
+    SetHelp(m_helpBridge.get());
+    installEventFilter(m_helpKey.get());
+}
+
+// At the end of the program (the application object goes when main returns) the help
+// engine is told to quit: its window closes.
+void ZarnApplication::QuitHelp() {
+    if (m_helpKey) {
+        removeEventFilter(m_helpKey.get());
+    }
+    if (m_helpBridge) {
+        m_helpBridge->Quit();
+    }
 }
 
 void ZarnApplication::LoadQtTranslation() {

@@ -10,6 +10,9 @@
 
 namespace zarn {
 
+class HelpBridge;
+class HelpKey;
+class HelpViewerEngine;
 class TAboutBox;
 class TForm1;
 class TForm3;
@@ -39,6 +42,10 @@ public:
     TForm3* Form3() const { return m_form3.get(); }
 
     static QString HelpFile();
+    // The help engine behind the windows' help requests; it opens the help collection
+    // only when the first request comes.
+    HelpViewerEngine* HelpEngine() const { return m_helpEngine.get(); }
+    HelpBridge* HelpBridgeToEngine() const { return m_helpBridge.get(); }
     // Whether Qt's own texts (standard buttons, edit menus) are in Brazilian Portuguese.
     bool HasPortugueseQtTexts() const { return m_qtTextsLoaded; }
 
@@ -47,9 +54,15 @@ protected:
 
 private:
     void LoadQtTranslation();
+    void InstallHelp();
+    void QuitHelp();
 
     QTranslator m_qtTranslator;
     bool m_qtTextsLoaded = false;
+    // Help is set up before any window and outlives them all.
+    std::unique_ptr<HelpViewerEngine> m_helpEngine;
+    std::unique_ptr<HelpBridge> m_helpBridge;
+    std::unique_ptr<HelpKey> m_helpKey;
     // Destroyed in the reverse order of creation.
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;

@@ -1,0 +1,22 @@
+#pragma once
+
+// The desktop services the about box reaches: opening an address with its default
+// program, and asking whether a mail program is registered for mailto: addresses.
+// The about box talks to them through this seam, so tests can record instead of
+// starting a browser or a mail program.
+
+class QUrl;
+
+namespace zarn {
+
+class UrlOpener {
+public:
+    virtual ~UrlOpener() = default;
+    // Hands the address to the program the desktop registers for it; false when
+    // nothing could be started.
+    virtual bool OpenUrl(const QUrl& url) = 0;
+    // Whether the desktop names a program for mailto: addresses.
+    virtual bool MailHandlerRegistered() = 0;
+};
+
+} // namespace zarn
