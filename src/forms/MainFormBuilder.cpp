@@ -5,6 +5,7 @@
 #include "forms/CopyCommand.h"
 #include "forms/FocusedSelection.h"
 #include "forms/FormFonts.h"
+#include "forms/FormLayout.h"
 #include "forms/HelpContext.h"
 #include "forms/NoticeBar.h"
 #include "forms/ResultField.h"
@@ -38,10 +39,6 @@ const QColor kBlueCaption(0x00, 0x00, 0xFF);
 // The notice line under the title, fixed for the life of the window.
 constexpr const char* kNoticeFieldText = "Dosimetria da pena";
 
-struct MaskSetup {
-    const char* Mask;
-    const char* BlankText;
-};
 constexpr std::array<MaskSetup, 5> kMasks = {{
     {"999;1; ", "   "},
     {"99;1; ", "  "},
@@ -49,62 +46,6 @@ constexpr std::array<MaskSetup, 5> kMasks = {{
     {"99999;1; ", "     "},
     {"c\\ 99\\/999;1; ", "    /   "},
 }};
-
-struct Place {
-    int Left, Top, Width, Height;
-};
-
-QLabel* NewLabel(QWidget* parent, const char* caption, int fontHeight, const QColor* colour) {
-    auto* label = new QLabel(ToQString(caption), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(LayoutFont(parent, fontHeight, true));
-    if (colour) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, *colour);
-        label->setPalette(palette);
-    }
-    return label;
-}
-
-QPushButton* NewButton(QWidget* parent, const char* caption) {
-    auto* button = new QPushButton(ToQString(caption), parent);
-    button->setFont(LayoutFont(parent, kCaptionFontHeight, true));
-    button->setAutoDefault(false);
-    return button;
-}
-
-MaskedField* NewMaskedField(QWidget* parent, const MaskSetup& setup) {
-    auto* field = new MaskedField(parent);
-    field->SetEditMask(setup.Mask);
-    field->SetText(setup.BlankText);
-    return field;
-}
-
-void PlaceWidget(QWidget* widget, const Place& place) {
-    const QWidget* scale = widget->parentWidget();
-    widget->setGeometry(Scaled(scale, place.Left), Scaled(scale, place.Top),
-                        Scaled(scale, place.Width), Scaled(scale, place.Height));
-}
-
-// A label's size follows its caption.
-void PlaceLabel(QLabel* label, const Place& place) {
-    const QWidget* scale = label->parentWidget();
-    label->move(Scaled(scale, place.Left), Scaled(scale, place.Top));
-    label->adjustSize();
-}
-
-// Captions that the font would draw wider than the layout's places are drawn a little
-// smaller, all of a group alike, instead of running into their neighbours.
-template <typename Control>
-void FitGroup(const QList<QPair<Control*, Place>>& group, int margin) {
-    QList<CaptionPlace> captions;
-    for (const auto& [control, place] : group) {
-        const QWidget* scale = control->parentWidget();
-        captions.append(
-            {control, control->text(), Scaled(scale, place.Width) - Scaled(scale, margin)});
-    }
-    FitCommonFont(captions);
-}
 
 } // namespace
 
@@ -131,12 +72,12 @@ void MainFormBuilder::CreateControls() {
     m_form.MaskEdit3 = NewMaskedField(client, kMasks[2]);
     m_form.MaskEdit4 = NewMaskedField(client, kMasks[3]);
     m_form.MaskEdit5 = NewMaskedField(client, kMasks[4]);
-    m_form.Button1 = NewButton(client, "&Calcula");
-    m_form.Button2 = NewButton(client, "Continua o &mesmo c\xE1lculo");
-    m_form.Button3 = NewButton(client, "&Novo c\xE1lculo");
-    m_form.Button4 = NewButton(client, "&Volta");
-    m_form.Button5 = NewButton(client, "Ca&lend\xE1rio");
-    m_form.Button6 = NewButton(client, "&Sai");
+    m_form.Button1 = NewButton(client, "&Calcula", kCaptionFontHeight);
+    m_form.Button2 = NewButton(client, "Continua o &mesmo c\xE1lculo", kCaptionFontHeight);
+    m_form.Button3 = NewButton(client, "&Novo c\xE1lculo", kCaptionFontHeight);
+    m_form.Button4 = NewButton(client, "&Volta", kCaptionFontHeight);
+    m_form.Button5 = NewButton(client, "Ca&lend\xE1rio", kCaptionFontHeight);
+    m_form.Button6 = NewButton(client, "&Sai", kCaptionFontHeight);
 
     const std::array<std::pair<QObject*, const char*>, 21> names = {{
         {m_form.Label1, "Label1"},         {m_form.Label2, "Label2"},

@@ -1,5 +1,8 @@
 #include "forms/Unit1.h"
 
+#include "dates/Clock.h"
+#include "dates/DateSettings.h"
+#include "dates/DateText.h"
 #include "engine/Calculation.h"
 #include "fields/MaskedField.h"
 #include "fields/QtText.h"
@@ -11,10 +14,12 @@
 #include "forms/MainFormBuilder.h"
 #include "forms/NoticeBar.h"
 #include "forms/ResultField.h"
+#include "forms/TypingLimit.h"
 #include "forms/Unit3.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QDialog>
 #include <QPushButton>
@@ -51,7 +56,14 @@ void TForm1::SetAboutBox(QDialog* aboutBox) {
 }
 
 void TForm1::SetCalendar(TForm3* calendar) {
+    if (m_calendar) {
+        disconnect(m_calendar, nullptr, this, nullptr);
+    }
     m_calendar = calendar;
+    if (m_calendar) {
+        connect(m_calendar, &TForm3::ClosedBySair, this,
+                Guarded([this] { CalendarClosedBySair(); }));
+    }
 }
 
 void TForm1::ConnectHandlers() {
@@ -236,9 +248,43 @@ void TForm1::Button5Click() {
     if (!m_calendar) {
         return;
     }
-    m_calendar->show();
-    m_calendar->raise();
-    m_calendar->activateWindow();
+    TForm3& calendar = *m_calendar;
+    const CivilDate today = CivilFromDate(CurrentDate());
+    calendar.MonthCalendar1->setSelectedDate(QDate(today.Year, today.Month, today.Day));
+
+    calendar.setWindowState(calendar.windowState() & ~Qt::WindowMinimized);
+    calendar.show();
+    calendar.raise();
+    calendar.activateWindow();
+
+    const bool hasResult = !m_state.OutYearsText.empty() || !m_state.OutMonthsText.empty() ||
+                           !m_state.OutDaysText.empty();
+    const std::array<std::pair<QLineEdit*, const std::string*>, 3> terms = {{
+        {calendar.Edit1, &m_state.OutYearsText},
+        {calendar.Edit2, &m_state.OutMonthsText},
+        {calendar.Edit3, &m_state.OutDaysText},
+    }};
+    for (const auto& [field, text] : terms) {
+        TypingLimit::SetText(field, hasResult ? ToQString(*text) : QString());
+    }
+
+    UseCalendarDateSettings();
+    calendar.MaskEdit1->SetText(WriteDateText(CurrentDate()));
+    calendar.MaskEdit1->setFocus(Qt::OtherFocusReason);
+    calendar.MaskEdit1->SelectAll();
+
+    Button5->setDefault(false);
+    Button1->setDefault(true);
+    Button2->setDefault(false);
+    calendar.Button1->setDefault(false);
+    calendar.Button2->setDefault(true);
+}
+
+void TForm1::CalendarClosedBySair() {
+    activateWindow();
+    MaskEdit1->setFocus(Qt::OtherFocusReason);
+    Button1->setDefault(true);
+    Button5->setDefault(false);
 }
 
 void TForm1::Button6Click() {

@@ -32,7 +32,8 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The two other windows, created by start-up after this one.
+    // The two other windows, created by start-up after this one. The calendar tells this
+    // window when its Sair closed it.
     void SetAboutBox(QDialog* aboutBox);
     void SetCalendar(TForm3* calendar);
 
@@ -91,6 +92,9 @@ public:
     void HelpContentsExecute2();
     void HelpIndexExecute();
     void HelpAboutExecute();
+
+    // The calendar's Sair has hidden it: the keyboard comes back to the years field.
+    void CalendarClosedBySair();
 
 protected:
     bool event(QEvent* event) override;

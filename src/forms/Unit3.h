@@ -1,16 +1,81 @@
 #pragma once
 
-// The calendar window "Calendário": a top-level window created hidden at start-up and shown,
-// without blocking the main window, by its Calendário button. Closing it only hides it.
+// The calendar window "Calendário": a term in years, months and days and the date on which
+// serving begins give the last day of the sentence. A top-level window created hidden at
+// start-up and shown, without blocking the main window, by the main window's Calendário
+// button, which also seeds it; closing it only hides it. Sair also hands the keyboard back
+// to the main window, which learns of it through ClosedBySair.
 
 #include <QWidget>
 
+class QCalendarWidget;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QShowEvent;
+
 namespace zarn {
+
+class DialogKeys;
+class MaskedField;
+
+// The masks of the date fields and of the end-date field while it shows the error mark.
+inline constexpr const char* kDateMask = "!99/99/9999;1;_";
+inline constexpr const char* kEndDateErrorMask = "cccccccc;1; ";
+
+// Typing limits of the term fields: years, months, days.
+inline constexpr int kYearsTypingLimit = 3;
+inline constexpr int kMonthsTypingLimit = 2;
+inline constexpr int kDaysTypingLimit = 2;
+
+// Help context numbers of the calendar window.
+inline constexpr int kCalendarHelpContext = 1;
+inline constexpr int kCalendarFieldHelpContext = 11;
 
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
+
+    // The window's Enter, default-button and accelerator keys.
+    DialogKeys* Keys() const { return m_keys; }
+
+    // Components, in tab order, then the labels.
+    QCalendarWidget* MonthCalendar1 = nullptr; // for looking dates up; read by nothing
+    MaskedField* MaskEdit1 = nullptr;          // start date
+    QPushButton* Button2 = nullptr;            // Calcula
+    QPushButton* Button1 = nullptr;            // Sair
+    QLineEdit* Edit1 = nullptr;                // years
+    QLineEdit* Edit2 = nullptr;                // months
+    QLineEdit* Edit3 = nullptr;                // days
+    MaskedField* MaskEdit2 = nullptr;          // end date, read-only
+    QLabel* Label1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+
+    // Handlers.
+    void Button1Click(); // Sair
+    void Button2Click(); // Calcula
+
+signals:
+    // Sair has hidden the window.
+    void ClosedBySair();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    void PlaceControls();
+    void FitMonthCalendar();
+    void ConnectHandlers();
+    void SetTabOrder();
+    void CentreOnScreen();
+
+    DialogKeys* m_keys = nullptr;
+    bool m_placed = false;
 };
 
 } // namespace zarn
