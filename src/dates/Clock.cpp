@@ -1,5 +1,7 @@
 #include "dates/Clock.h"
 
+#include "dates/LocalTime.h"
+
 #include <chrono>
 #include <ctime>
 #include <stdexcept>
@@ -17,12 +19,7 @@ std::optional<CivilDate>& FixedToday() {
 std::optional<CivilDate> LocalToday() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-#if defined(_WIN32)
-    const bool known = localtime_s(&local, &now) == 0;
-#else
-    const bool known = localtime_r(&now, &local) != nullptr;
-#endif
-    if (!known) {
+    if (!ToLocalTime(now, local)) {
         return std::nullopt;
     }
     return CivilDate{static_cast<std::uint16_t>(local.tm_year + 1900),

@@ -2,6 +2,7 @@
 
 #include "fields/MaskedField.h"
 #include "fields/QtText.h"
+#include "forms/AccessibleNames.h"
 #include "forms/CopyCommand.h"
 #include "forms/FocusedSelection.h"
 #include "forms/FormFonts.h"
@@ -38,6 +39,8 @@ const QColor kBlueCaption(0x00, 0x00, 0xFF);
 
 // The notice line under the title, fixed for the life of the window.
 constexpr const char* kNoticeFieldText = "Dosimetria da pena";
+// The status bar's name for screen readers.
+constexpr const char* kStatusBarName = "Barra de status";
 
 constexpr std::array<MaskSetup, 5> kMasks = {{
     {"999;1; ", "   "},
@@ -124,6 +127,17 @@ void MainFormBuilder::CreateControls() {
 
     m_form.Button1->setDefault(true);
     m_form.StatusBar1->ShowWelcome();
+
+    // What a screen reader announces: each field by the caption beside it, the notice line
+    // by its own words; the buttons and labels are announced by their captions.
+    NameAfterLabel(m_form.MaskEdit1, m_form.Label3);
+    NameAfterLabel(m_form.MaskEdit2, m_form.Label4);
+    NameAfterLabel(m_form.MaskEdit3, m_form.Label5);
+    NameAfterLabel(m_form.MaskEdit4, m_form.Label6);
+    NameAfterLabel(m_form.MaskEdit5, m_form.Label7);
+    NameAfterLabel(m_form.Edit2, m_form.Label2);
+    m_form.Edit1->setAccessibleName(m_form.Edit1->text());
+    m_form.StatusBar1->setAccessibleName(ToQString(kStatusBarName));
 
     SetHelpContext(m_form.Label1, kMainWindowHelpContext);
     SetHelpContext(m_form.Edit1, kMainWindowHelpContext);

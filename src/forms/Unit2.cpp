@@ -35,6 +35,9 @@ const QString kActionCategory = QStringLiteral("Internet");
 const QString kBlankMessage = QStringLiteral("mailto:");
 const QString kMailErrorCaption = QStringLiteral("Error");
 const QString kMailErrorText = QStringLiteral("Error sending mail");
+// Names for screen readers of the two controls that show no text.
+const QString kPanelName = QStringLiteral("Sobre o programa");
+const QString kIconName = QStringLiteral("Ícone do Zarn");
 
 // Layout, in pixels at 120 pixels per inch.
 struct Box {
@@ -122,6 +125,8 @@ void TAboutBox::CreateComponents() {
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setPixmap(ProgramIconPixmap(kIconBitmapSize));
     ProgramIcon->setScaledContents(true);
+    Panel1->setAccessibleName(kPanelName);
+    ProgramIcon->setAccessibleName(kIconName);
 
     const auto makeLabel = [this](const char* name, const QString& text) {
         auto* label = new QLabel(text, Panel1);

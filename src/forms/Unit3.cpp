@@ -3,6 +3,7 @@
 #include "dates/DateSettings.h"
 #include "fields/MaskedField.h"
 #include "fields/QtText.h"
+#include "forms/AccessibleNames.h"
 #include "forms/DialogKeys.h"
 #include "forms/EndDate.h"
 #include "forms/FocusedSelection.h"
@@ -33,6 +34,9 @@ constexpr int kButtonTextMargin = 8;
 constexpr int kLabelGap = 4;
 
 constexpr MaskSetup kDateField = {kDateMask, "  /  /    "};
+
+// The month calendar's name for screen readers.
+constexpr const char* kMonthCalendarName = "Calend\xE1rio";
 
 QLineEdit* NewTermField(QWidget* parent, int typingLimit) {
     auto* field = new QLineEdit(parent);
@@ -102,6 +106,15 @@ void TForm3::CreateControls() {
         SetHelpContext(field, kCalendarFieldHelpContext);
     }
     SetHelpContext(Button2, kCalendarFieldHelpContext);
+
+    // What a screen reader announces: each field by the caption beside it; the buttons and
+    // labels are announced by their captions.
+    NameAfterLabel(Edit1, Label1);
+    NameAfterLabel(Edit2, Label4);
+    NameAfterLabel(Edit3, Label5);
+    NameAfterLabel(MaskEdit1, Label2);
+    NameAfterLabel(MaskEdit2, Label3);
+    MonthCalendar1->setAccessibleName(ToQString(kMonthCalendarName));
 }
 
 void TForm3::PlaceControls() {

@@ -24,6 +24,7 @@ public:
 private slots:
     void initTestCase();
     void TitleHelpFileAndQtTexts();
+    void DesktopIdentityAndVersion();
     void OnlyTheMainWindowIsShown();
     void ARegionalChangeReplacesTheProgramsDateSettings();
     void OnlyTheFocusedFieldShowsACaretBesideASelection();
@@ -52,6 +53,12 @@ void ApplicationTest::TitleHelpFileAndQtTexts() {
     QVERIFY(m_app.HasPortugueseQtTexts());
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
     QVERIFY(m_app.quitOnLastWindowClosed());
+}
+
+// The desktop ties the running windows to the installed desktop entry by its name.
+void ApplicationTest::DesktopIdentityAndVersion() {
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("br.org.zarn.Zarn"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(EXPECTED_VERSION));
 }
 
 void ApplicationTest::OnlyTheMainWindowIsShown() {
