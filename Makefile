@@ -1,12 +1,27 @@
 # Two commands set everything up on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts Zarn
-#   make test   installs what is missing, builds and runs the whole suite headless
-# and one more for a release:
-#   make package  builds the Debian package build/package/zarn_<version>_<arch>.deb
-.PHONY: all deps build run test clean package
+#   make test   installs what is missing, builds and runs the whole suite headless, twice:
+#               the default build, then under AddressSanitizer + UndefinedBehaviorSanitizer
+# One more for a release:
+#   make package   builds the Debian package build/package/zarn_<version>_<arch>.deb
+# Further checks, run by hand:
+#   make fuzz      builds the libFuzzer targets (clang) and runs each for FUZZ_SECONDS
+#   make coverage  runs the suite with coverage and prints the pure libraries' figures
+#   make bench     builds the benchmarks (Release) and runs them
+.PHONY: all deps build run test package fuzz coverage bench clean
 
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
+# The machines we build on have two cores.
+JOBS ?= 2
+FUZZ_SECONDS ?= 60
+
+# $(call build_and_test,<preset>): configure, build and run the whole suite of one preset.
+define build_and_test
+	cmake --preset $(1)
+	cmake --build --preset $(1) -j $(JOBS)
+	ctest --preset $(1) -j $(JOBS)
+endef
 
 all: build
 
@@ -15,10 +30,11 @@ deps:
 
 build: deps
 	cmake --preset $(PRESET)
-	cmake --build --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j $(JOBS)
 
-test: build
-	QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET) -j2
+test: deps
+	$(call build_and_test,default)
+	$(call build_and_test,asan)
 
 run: build
 	@if [ -x $(BUILD_DIR)/src/app/zarn ]; then \
@@ -32,6 +48,24 @@ package: deps
 	cmake --preset package
 	cmake --build --preset package
 	cpack --preset package
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) ./scripts/run-fuzzers
+
+# Counts start from zero on every run: stale counts would outlive changed code.
+coverage: deps
+	cmake --preset coverage
+	cmake --build --preset coverage -j $(JOBS)
+	find build/coverage -name '*.gcda' -delete
+	ctest --preset coverage -j $(JOBS)
+	./scripts/coverage-report
+
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
+	./scripts/run-benchmarks
 
 clean:
 	rm -rf build

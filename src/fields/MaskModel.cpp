@@ -165,14 +165,15 @@ std::optional<std::string> MaskedFieldModel::Copy() const {
 }
 
 std::optional<std::string> MaskedFieldModel::Cut() {
-    if (m_readOnly) {
-        return std::nullopt;
+    std::optional<std::string> copied;
+    if (!m_readOnly) {
+        copied = Copy();
+        if (copied) {
+            DeleteSelectionOrCell();
+        }
     }
-    std::optional<std::string> copied = Copy();
-    if (copied) {
-        DeleteSelectionOrCell();
-        RestoreOverwriteCaret();
-    }
+    // Refused or not, the key ends with the overwrite caret, as every other key does.
+    RestoreOverwriteCaret();
     return copied;
 }
 

@@ -355,6 +355,28 @@ TEST(MaskedFieldModelClipboard, CopiesAndCutsWhatIsShown) {
     }
 }
 
+TEST(MaskedFieldModelClipboard, CutWithNothingSelectedCutsNothingAndRestoresTheCaret) {
+    struct Row {
+        const char* mask;
+        bool readOnly;
+        int caret;
+    } rows[] = {
+        {kDateMask, true, 0},   {kDateMask, false, 0}, {kDateMask, true, 2},
+        {kYearsMask, false, 1}, {kYearsMask, true, 2}, {kOperationMask, false, 5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.mask) + " caret " + std::to_string(row.caret));
+        MaskedFieldModel field = EnteredField(row.mask, "12345678");
+        const std::string before = field.DisplayText();
+        field.SetReadOnly(row.readOnly);
+        field.SetCaret(row.caret);
+        EXPECT_EQ(field.Cut(), std::nullopt);
+        EXPECT_EQ(field.DisplayText(), before);
+        EXPECT_EQ(field.SelStart(), row.caret);
+        EXPECT_EQ(field.SelLength(), 1);
+    }
+}
+
 TEST(MaskedFieldModelReadOnly, RefusesEveryChangeWithoutABeep) {
     MaskedFieldModel field = EnteredField(kDateMask, "07/12/2026");
     field.SetReadOnly(true);

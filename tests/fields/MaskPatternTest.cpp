@@ -104,6 +104,60 @@ TEST(MaskPattern, PositionKindsAcceptTheirCharacters) {
     }
 }
 
+TEST(MaskPattern, PositionQueriesInsideAndOutsideTheField) {
+    const DateSeparatorGuard dash('-');
+    const MaskPattern operation(kOperationMask);
+    const MaskPattern date(kDateMask);
+    struct Row {
+        const MaskPattern& pattern;
+        int position;
+        bool editable;
+        bool literal;
+        char shown; // what the position shows when laid out; a blank for editable ones
+    } rows[] = {
+        {operation, 0, true, false, ' '},  {operation, 1, false, true, ' '},
+        {operation, 4, false, true, '/'},  {operation, 7, true, false, ' '},
+        {operation, 8, false, false, ' '}, {operation, -1, false, false, ' '},
+        {date, 2, false, true, '-'},       {date, 5, false, true, '-'},
+        {date, 9, true, false, ' '},       {date, 10, false, false, ' '},
+        {date, -100, false, false, ' '},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pattern.MaskString() + " @" + std::to_string(row.position));
+        EXPECT_EQ(row.pattern.IsEditable(row.position), row.editable);
+        EXPECT_EQ(row.pattern.IsLiteral(row.position), row.literal);
+        EXPECT_EQ(row.pattern.LiteralAt(row.position), row.shown);
+        if (!row.editable) {
+            // Nothing can be typed where there is no editable position.
+            EXPECT_FALSE(row.pattern.Accepts(row.position, '5'));
+            EXPECT_FALSE(row.pattern.Accepts(row.position, row.shown));
+        }
+        if (!row.editable && !row.literal) {
+            EXPECT_EQ(row.pattern.KindAt(row.position), PositionKind::Literal);
+        }
+    }
+}
+
+TEST(MaskPattern, NoFieldIsWiderThanALineEditHolds) {
+    struct Row {
+        std::string mask;
+        int width;
+        bool reverse;
+    } rows[] = {
+        {std::string(MaskPattern::kMaxWidth, '9'), MaskPattern::kMaxWidth, false},
+        {std::string(MaskPattern::kMaxWidth + 5, 'c'), MaskPattern::kMaxWidth, false},
+        // The direction directive still counts after the last position that fits.
+        {std::string(MaskPattern::kMaxWidth + 1, '9') + "!", MaskPattern::kMaxWidth, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.mask.size());
+        const MaskPattern pattern(row.mask);
+        EXPECT_EQ(pattern.Width(), row.width);
+        EXPECT_EQ(pattern.Reverse(), row.reverse);
+        EXPECT_EQ(pattern.EmptyDisplay().size(), static_cast<std::size_t>(row.width));
+    }
+}
+
 TEST(MaskPattern, DateSeparatorFollowsTheSettingOfTheMoment) {
     const MaskPattern date(kDateMask);
     const MaskPattern operation(kOperationMask);
