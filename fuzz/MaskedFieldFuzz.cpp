@@ -9,6 +9,7 @@
 #include "FuzzInput.h"
 #include "dates/DateSettings.h"
 #include "fields/MaskModel.h"
+#include "fields/ProgramMasks.h"
 
 #include <array>
 #include <cstdint>
@@ -19,9 +20,7 @@ namespace {
 
 // The masks of the program: years, months and days, day-fines, operation, date, and the
 // end-date field's error mask.
-constexpr std::array<const char*, 6> kMasks = {
-    "999;1; ", "99;1; ", "99999;1; ", "c\\ 99\\/999;1; ", "!99/99/9999;1;_", "cccccccc;1; ",
-};
+constexpr const auto& kMasks = kProgramMasks;
 
 // Date separators that regional settings use, then any byte.
 constexpr std::array<char, 4> kCommonSeparators = {'/', '-', '.', ' '};

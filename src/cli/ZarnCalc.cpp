@@ -4,6 +4,7 @@
 #include "dates/DateError.h"
 #include "dates/DateSettings.h"
 #include "engine/Calculation.h"
+#include "fields/ProgramMasks.h"
 #include "fields/QtText.h"
 #include "forms/EndDate.h"
 
@@ -16,14 +17,6 @@
 
 namespace zarn {
 namespace {
-
-// The masks of the main window's five input fields and of the calendar's start date.
-constexpr std::string_view kYearsMask = "999;1; ";
-constexpr std::string_view kMonthsMask = "99;1; ";
-constexpr std::string_view kDaysMask = "99;1; ";
-constexpr std::string_view kFinesMask = "99999;1; ";
-constexpr std::string_view kOperationMask = "c\\ 99\\/999;1; ";
-constexpr std::string_view kStartDateMask = "!99/99/9999;1;_";
 
 constexpr std::string_view kSentenceCommand = "pena";
 constexpr std::string_view kEndDateCommand = "termino";
@@ -99,7 +92,7 @@ CaseOutcome RunSentence(const std::vector<std::string>& columns) {
 
 CaseOutcome RunEndDate(const std::vector<std::string>& columns) {
     UseCalendarDateSettings();
-    const std::string startDate = TypeIntoEmptyField(kStartDateMask, columns[1]);
+    const std::string startDate = TypeIntoEmptyField(kDateMask, columns[1]);
     try {
         const EndDateOutcome outcome =
             ComputeEndDate(columns[2], columns[3], columns[4], startDate);

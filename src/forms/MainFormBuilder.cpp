@@ -1,6 +1,7 @@
 #include "forms/MainFormBuilder.h"
 
 #include "fields/MaskedField.h"
+#include "fields/ProgramMasks.h"
 #include "fields/QtText.h"
 #include "forms/AccessibleNames.h"
 #include "forms/CopyCommand.h"
@@ -43,11 +44,11 @@ constexpr const char* kNoticeFieldText = "Dosimetria da pena";
 constexpr const char* kStatusBarName = "Barra de status";
 
 constexpr std::array<MaskSetup, 5> kMasks = {{
-    {"999;1; ", "   "},
-    {"99;1; ", "  "},
-    {"99;1; ", "  "},
-    {"99999;1; ", "     "},
-    {"c\\ 99\\/999;1; ", "    /   "},
+    {kYearsMask, "   "},
+    {kMonthsMask, "  "},
+    {kDaysMask, "  "},
+    {kFinesMask, "     "},
+    {kOperationMask, "    /   "},
 }};
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "dates/DateSettings.h"
 #include "fields/MaskedField.h"
+#include "fields/ProgramMasks.h"
 #include "fields/QtText.h"
 #include "forms/AccessibleNames.h"
 #include "forms/DialogKeys.h"

@@ -19,10 +19,6 @@ namespace zarn {
 class DialogKeys;
 class MaskedField;
 
-// The masks of the date fields and of the end-date field while it shows the error mark.
-inline constexpr const char* kDateMask = "!99/99/9999;1;_";
-inline constexpr const char* kEndDateErrorMask = "cccccccc;1; ";
-
 // Typing limits of the term fields: years, months, days.
 inline constexpr int kYearsTypingLimit = 3;
 inline constexpr int kMonthsTypingLimit = 2;

@@ -6,6 +6,7 @@
 #include "MainWindowHarness.h"
 #include "dates/Clock.h"
 #include "dates/DateSettings.h"
+#include "fields/ProgramMasks.h"
 #include "forms/Unit3.h"
 
 #include <QCalendarWidget>
