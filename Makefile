@@ -7,14 +7,22 @@
 # Further checks, run by hand:
 #   make fuzz      builds the libFuzzer targets (clang) and runs each for FUZZ_SECONDS
 #   make coverage  runs the suite with coverage and prints the pure libraries' figures
-#   make bench     builds the benchmarks (Release) and runs them
-.PHONY: all deps build run test package fuzz coverage bench clean
+#   make bench     builds the benchmarks (Release) and runs them, start-up included
+#   make bench-startup  only the start-up comparison with a minimal Qt window
+#   make monkey    a long run of the monkey test: N seeds of EVENTS random events each
+.PHONY: all deps build run test package fuzz coverage bench bench-startup monkey clean
 
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 # The machines we build on have two cores.
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
+# make monkey N=200 EVENTS=2000 SEED=1: seeds SEED .. SEED+N-1, EVENTS events each.
+N ?= 200
+EVENTS ?= 2000
+SEED ?= 1
+# make bench-startup LAUNCHES=40: launches of each program.
+LAUNCHES ?= 20
 
 # $(call build_and_test,<preset>): configure, build and run the whole suite of one preset.
 define build_and_test
@@ -65,7 +73,20 @@ coverage: deps
 bench: deps
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
-	./scripts/run-benchmarks
+	STARTUP_LAUNCHES=$(LAUNCHES) ./scripts/run-benchmarks
+
+bench-startup: deps
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS) --target zarn_startup_benchmark
+	./scripts/run-startup-benchmark $(LAUNCHES)
+
+# The monkey test of the test suite, at length; PRESET=asan runs it under the sanitizers.
+monkey: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j $(JOBS) --target monkey_tests
+	QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC \
+	  ZARN_MONKEY_SEEDS=$(N) ZARN_MONKEY_EVENTS=$(EVENTS) ZARN_MONKEY_FIRST_SEED=$(SEED) \
+	  $(BUILD_DIR)/tests/app/monkey_tests
 
 clean:
 	rm -rf build

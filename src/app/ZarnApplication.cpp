@@ -5,6 +5,7 @@
 #include "app/HelpKey.h"
 #include "app/HelpViewerEngine.h"
 #include "app/RegionalDates.h"
+#include "app/StartupReport.h"
 #include "app/ZarnStyle.h"
 #include "fields/QtText.h"
 #include "forms/HelpRequests.h"
@@ -21,6 +22,20 @@ namespace zarn {
 
 ZarnApplication::ZarnApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
+    auto viewer = std::make_unique<HelpViewerEngine>(HelpFolders());
+    m_viewerEngine = viewer.get();
+    m_helpEngine = std::move(viewer);
+    Start();
+}
+
+ZarnApplication::ZarnApplication(int& argc, char** argv,
+                                 std::unique_ptr<zarn::HelpEngine> helpEngine)
+    : QApplication(argc, argv)
+    , m_helpEngine(std::move(helpEngine)) {
+    Start();
+}
+
+void ZarnApplication::Start() {
     setStyle(new ZarnStyle); // the application owns it
     ReadRegionalDateSettings();
     LoadQtTranslation();
@@ -41,6 +56,7 @@ ZarnApplication::~ZarnApplication() {
     SetHelp(nullptr);
     m_helpKey.reset();
     m_helpBridge.reset();
+    m_viewerEngine = nullptr;
     m_helpEngine.reset();
 }
 
@@ -51,7 +67,6 @@ QString ZarnApplication::HelpFile() {
 // The bridge that every window's help requests go through, and F1 in every window.
 // Nothing is opened here: the help window and its collection wait for the first request.
 void ZarnApplication::InstallHelp() {
-    m_helpEngine = std::make_unique<HelpViewerEngine>(HelpFolders());
     m_helpBridge = std::make_unique<HelpBridge>(*m_helpEngine, HelpFile());
     m_helpKey = std::make_unique<HelpKey>(*m_helpBridge);
     SetHelp(m_helpBridge.get());
@@ -93,6 +108,7 @@ void ZarnApplication::ShowMainWindow() {
         const QRect available = screen->availableGeometry();
         m_form1->move(available.center() - m_form1->rect().center());
     }
+    ReportFirstExposure(m_form1.get());
     m_form1->show();
 }
 

@@ -11,6 +11,7 @@
 namespace zarn {
 
 class HelpBridge;
+class HelpEngine;
 class HelpKey;
 class HelpViewerEngine;
 class TAboutBox;
@@ -27,6 +28,9 @@ class ZarnApplication : public QApplication {
     Q_OBJECT
 public:
     ZarnApplication(int& argc, char** argv);
+    // The same start-up with another help engine in place of the help window (tests record
+    // the requests instead of showing pages). The application owns the engine.
+    ZarnApplication(int& argc, char** argv, std::unique_ptr<zarn::HelpEngine> helpEngine);
     ~ZarnApplication() override;
 
     // Creates the windows, shows the main window and runs the message loop to its end.
@@ -43,8 +47,8 @@ public:
 
     static QString HelpFile();
     // The help engine behind the windows' help requests; it opens the help collection
-    // only when the first request comes.
-    HelpViewerEngine* HelpEngine() const { return m_helpEngine.get(); }
+    // only when the first request comes. Null when another engine was given.
+    HelpViewerEngine* HelpEngine() const { return m_viewerEngine; }
     HelpBridge* HelpBridgeToEngine() const { return m_helpBridge.get(); }
     // Whether Qt's own texts (standard buttons, edit menus) are in Brazilian Portuguese.
     bool HasPortugueseQtTexts() const { return m_qtTextsLoaded; }
@@ -53,6 +57,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void Start();
     void LoadQtTranslation();
     void InstallHelp();
     void QuitHelp();
@@ -60,7 +65,8 @@ private:
     QTranslator m_qtTranslator;
     bool m_qtTextsLoaded = false;
     // Help is set up before any window and outlives them all.
-    std::unique_ptr<HelpViewerEngine> m_helpEngine;
+    std::unique_ptr<zarn::HelpEngine> m_helpEngine;
+    HelpViewerEngine* m_viewerEngine = nullptr;
     std::unique_ptr<HelpBridge> m_helpBridge;
     std::unique_ptr<HelpKey> m_helpKey;
     // Destroyed in the reverse order of creation.

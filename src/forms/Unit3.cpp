@@ -195,6 +195,11 @@ void TForm3::Button1Click() {
 }
 
 void TForm3::Button2Click() {
+    // The error word is no date: it does not come back re-fitted into the date positions
+    // when the start date then fails to read and nothing is written.
+    if (MaskEdit2->EditMask() == kEndDateErrorMask) {
+        MaskEdit2->SetText({});
+    }
     MaskEdit2->SetEditMask(kDateMask);
     Button1->setDefault(true);
     Button2->setDefault(false);

@@ -6,8 +6,8 @@
 #include "app/RecordingHelpEngine.h"
 #include "forms/BevelPanel.h"
 #include "forms/HelpContext.h"
+#include "forms/RecordingUrlOpener.h"
 #include "forms/Unit2.h"
-#include "forms/UrlOpener.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,26 +20,9 @@
 #include <memory>
 
 using namespace zarn;
+using zarn::testing::RecordingUrlOpener;
 
 namespace {
-
-// Records what the box asks of the desktop; each answer is set by the test.
-class RecordingUrlOpener final : public UrlOpener {
-public:
-    bool OpenUrl(const QUrl& url) override {
-        Opened << url.toString();
-        return LaunchSucceeds;
-    }
-    bool MailHandlerRegistered() override {
-        ++MailChecks;
-        return MailRegistered;
-    }
-
-    QStringList Opened;
-    int MailChecks = 0;
-    bool LaunchSucceeds = true;
-    bool MailRegistered = true;
-};
 
 // What a message box said; the watcher closes every modal box that appears, so a test
 // never hangs on one it did not expect.

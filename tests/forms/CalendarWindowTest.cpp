@@ -62,6 +62,7 @@ private slots:
     void StartDateIsTodayWhateverTheRegionalPattern_data();
     void StartDateIsTodayWhateverTheRegionalPattern();
     void UnreadableStartDateReachesTheErrorBox();
+    void ErrorWordIsNotLeftInTheDateMaskByAFailedCalcula();
     void RegionalChangeWhileOpenDoesNotMisreadTheStartDate_data();
     void RegionalChangeWhileOpenDoesNotMisreadTheStartDate();
     void TermFieldsLimitTypingButKeepWhatTheProgramWrites();
@@ -329,6 +330,28 @@ void CalendarWindowTest::UnreadableStartDateReachesTheErrorBox() {
     h.Calendar->Button2->click();
     QCOMPARE(h.EndDate(), QStringLiteral("31/10/2013"));
     QCOMPARE(h.Watch.Seen().size(), 1);
+}
+
+// After "Erro!" Calcula puts the date mask back before it reads the start date; when that
+// reading fails, the field shows the empty date form, not the error word re-fitted into
+// the date positions ("__/_E/rro!").
+void CalendarWindowTest::ErrorWordIsNotLeftInTheDateMaskByAFailedCalcula() {
+    CalendarHarness h;
+    QVERIFY(h.WaitActive());
+    QVERIFY(h.Open());
+    h.Enter(); // no result on the main window: an empty term
+    QCOMPARE(h.EndDate(), kErrorShown);
+
+    h.TypeTerm(QStringLiteral("1"), QString(), QString());
+    h.TypeStartDate(QStringLiteral("01052"));
+    h.Key(Qt::Key_Right);
+    h.Type(QStringLiteral("08"));
+    h.Calendar->Button2->click();
+
+    QCOMPARE(h.Watch.Seen().size(), 1);
+    QCOMPARE(h.Watch.Seen().front().Text, QStringLiteral("'01/05/2 08' is not a valid date."));
+    QCOMPARE(h.EndDateMask(), QString::fromLatin1(kDateMask));
+    QCOMPARE(h.EndDate(), kEmptyDateShown);
 }
 
 void CalendarWindowTest::RegionalChangeWhileOpenDoesNotMisreadTheStartDate_data() {

@@ -2,11 +2,13 @@
 
 // Keeps a window test from hanging on a modal box: while it lives, any modal window that
 // opens is noted (caption, text, icon) and closed at once. A test that expects no box
-// checks that none was seen.
+// checks that none was seen. On request it also closes a popup menu that waits in an event
+// loop of its own (a tool button's menu), which would otherwise wait for the mouse forever.
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,10 +31,16 @@ public:
 
     const QList<SeenBox>& Seen() const { return m_seen; }
 
+    // From now on, a popup menu that is open while an event loop deeper than the present
+    // one runs (a menu waiting in its own loop) is closed; popups opened at the present
+    // level are the test's to drive and are left alone.
+    void CloseBlockingPopups() { m_popupLoopLevel = QThread::currentThread()->loopLevel() + 1; }
+
 private:
     void CloseModal() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) {
+            ClosePopupInItsOwnLoop();
             return;
         }
         SeenBox seen;
@@ -46,8 +54,18 @@ private:
         modal->close();
     }
 
+    void ClosePopupInItsOwnLoop() {
+        if (m_popupLoopLevel == 0 || QThread::currentThread()->loopLevel() < m_popupLoopLevel) {
+            return;
+        }
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
+    }
+
     QTimer m_timer;
     QList<SeenBox> m_seen;
+    int m_popupLoopLevel = 0; // 0: popups are never closed
 };
 
 } // namespace zarn::testing

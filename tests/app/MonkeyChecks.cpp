@@ -1,0 +1,315 @@
+#include "MonkeyChecks.h"
+
+#include "ModalWatch.h"
+#include "app/ZarnApplication.h"
+#include "fields/MaskedField.h"
+#include "fields/QtText.h"
+#include "forms/ResultField.h"
+#include "forms/Unit1.h"
+#include "forms/Unit3.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <array>
+#include <chrono>
+
+namespace zarn::testing {
+namespace {
+
+// The shape of each mask of the program: '.' an editable position, 'S' the date
+// separator, any other character a literal that never moves.
+struct Shape {
+    const char* Mask;
+    const char* Positions;
+};
+
+constexpr std::array<Shape, 6> kShapes = {{
+    {"999;1; ", "..."},
+    {"99;1; ", ".."},
+    {"99999;1; ", "....."},
+    {"c\\ 99\\/999;1; ", ". ../..."},
+    {"!99/99/9999;1;_", "..S..S...."},
+    {"cccccccc;1; ", "........"},
+}};
+
+constexpr const char* kYears = "999;1; ";
+constexpr const char* kTwoDigits = "99;1; ";
+constexpr const char* kFines = "99999;1; ";
+constexpr const char* kOperation = "c\\ 99\\/999;1; ";
+constexpr const char* kDate = "!99/99/9999;1;_";
+constexpr const char* kErrorWord = "cccccccc;1; ";
+
+const Shape* ShapeOf(const std::string& mask) {
+    for (const Shape& shape : kShapes) {
+        if (mask == shape.Mask) {
+            return &shape;
+        }
+    }
+    return nullptr;
+}
+
+// Everything the result field may hold besides a sentence.
+const QStringList kMessages = {
+    QStringLiteral("O número máximo de meses é 11."),
+    QStringLiteral("O número máximo de dias é 29."),
+    QStringLiteral("Será de 10 o mínimo de dias-multa."),
+    QStringLiteral("O máximo de dias-multa é 66.666 (Lei 11.343/06)."),
+    QStringLiteral("Operação inválida!"),
+    QStringLiteral("Número inválido!"),
+    QStringLiteral("O resultado não cabe nos campos; comece um novo cálculo."),
+};
+
+// Numbers right-aligned in two characters (years, months, days) and in three (day-fines):
+// a shorter number is led by blanks, a longer one is written whole; no leading zeros.
+const QString kTwoWide = QStringLiteral("( \\d|-\\d|-?[1-9]\\d+)");
+const QString kThreeWide = QStringLiteral("(  \\d| -\\d| [1-9]\\d|-[1-9]\\d|-?[1-9]\\d{2,})");
+
+const QRegularExpression
+    kTermSentence(QStringLiteral("^%1 (ano|anos), %1 (mês|meses) e %1 "
+                                 "(dia|dias)(?:, e %2 (dia-multa|dias-multa))?$")
+                      .arg(kTwoWide, kThreeWide));
+const QRegularExpression
+    kFinesSentence(QStringLiteral("^%1 (dia-multa|dias-multa)$").arg(kThreeWide));
+
+// A unit word agrees with its number: the plural only above 1.
+bool WordAgrees(const QString& number, const QString& word, const QString& plural) {
+    return (number.trimmed().toLongLong() > 1) == (word == plural);
+}
+
+bool IsSentence(const QString& text) {
+    const QRegularExpressionMatch term = kTermSentence.match(text);
+    if (term.hasMatch()) {
+        const long long months = term.captured(3).trimmed().toLongLong();
+        const long long days = term.captured(5).trimmed().toLongLong();
+        const bool agrees =
+            WordAgrees(term.captured(1), term.captured(2), QStringLiteral("anos")) &&
+            WordAgrees(term.captured(3), term.captured(4), QStringLiteral("meses")) &&
+            WordAgrees(term.captured(5), term.captured(6), QStringLiteral("dias"));
+        const bool finesAgree =
+            !term.hasCaptured(7) ||
+            (WordAgrees(term.captured(7), term.captured(8), QStringLiteral("dias-multa")) &&
+             term.captured(7).trimmed().toLongLong() <= 66666);
+        return agrees && finesAgree && months > -12 && months < 12 && days > -30 && days < 30;
+    }
+    const QRegularExpressionMatch fines = kFinesSentence.match(text);
+    return fines.hasMatch() &&
+           WordAgrees(fines.captured(1), fines.captured(2), QStringLiteral("dias-multa")) &&
+           fines.captured(1).trimmed().toLongLong() <= 66666;
+}
+
+bool IsCivilDate(int day, int month, int year) {
+    const std::chrono::year_month_day date{std::chrono::year{year},
+                                           std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    return year >= 1 && date.ok();
+}
+
+} // namespace
+
+MonkeyChecks::MonkeyChecks(ZarnApplication& app, QChar regionalSeparator, MonkeyTally& tally)
+    : m_app(app)
+    , m_regionalSeparator(regionalSeparator)
+    , m_tally(tally) {
+    TForm3* calendar = m_app.Form3();
+    calendar->installEventFilter(this);
+    connect(calendar, &TForm3::ClosedBySair, this, [this] { m_sairSinceSingleDefault = true; });
+}
+
+bool MonkeyChecks::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_app.Form3() && event->type() == QEvent::Show) {
+        m_calendarOpened = true;
+    }
+    return false;
+}
+
+QStringList MonkeyChecks::Check() {
+    QStringList broken;
+    broken << CheckMaskedFields();
+    broken << CheckMainDefaults();
+    broken << CheckCalendarDefaults();
+    broken << CheckResultField();
+    broken << CheckEndDateField();
+    return broken;
+}
+
+// Every masked field keeps its mask's width and its literals, in what it shows and in
+// what the program reads from it.
+QStringList MonkeyChecks::CheckMaskedFields() const {
+    const TForm1& main = *m_app.Form1();
+    const TForm3& calendar = *m_app.Form3();
+    struct Field {
+        const char* Name;
+        const MaskedField* Control;
+        QList<const char*> Masks;
+    };
+    const std::array<Field, 7> fields = {{
+        {"Form1.MaskEdit1", main.MaskEdit1, {kYears}},
+        {"Form1.MaskEdit2", main.MaskEdit2, {kTwoDigits}},
+        {"Form1.MaskEdit3", main.MaskEdit3, {kTwoDigits}},
+        {"Form1.MaskEdit4", main.MaskEdit4, {kFines}},
+        {"Form1.MaskEdit5", main.MaskEdit5, {kOperation}},
+        {"Form3.MaskEdit1", calendar.MaskEdit1, {kDate}},
+        {"Form3.MaskEdit2", calendar.MaskEdit2, {kDate, kErrorWord}},
+    }};
+    QStringList broken;
+    for (const Field& field : fields) {
+        const std::string mask = field.Control->EditMask();
+        const Shape* shape = ShapeOf(mask);
+        const bool expected = std::any_of(field.Masks.begin(), field.Masks.end(),
+                                          [&mask](const char* m) { return mask == m; });
+        if (!shape || !expected) {
+            broken << QStringLiteral("%1 has the mask \"%2\"")
+                          .arg(QLatin1String(field.Name), QString::fromStdString(mask));
+            continue;
+        }
+        const QString positions = QLatin1String(shape->Positions);
+        const QString shown = field.Control->text();
+        const QString read = ToQString(field.Control->Text());
+        const auto fits = [&](const QString& text, bool isRead) {
+            if (text.size() != positions.size()) {
+                return false;
+            }
+            for (qsizetype i = 0; i < positions.size(); ++i) {
+                const QChar p = positions.at(i);
+                const QChar c = text.at(i);
+                if (p == QLatin1Char('S')) {
+                    if (c != QLatin1Char('/') && c != m_regionalSeparator) {
+                        return false;
+                    }
+                } else if (p != QLatin1Char('.')) {
+                    if (c != p) {
+                        return false;
+                    }
+                } else if (isRead && mask == kDate && c == QLatin1Char('_')) {
+                    return false; // an empty position reads as a space
+                }
+            }
+            return true;
+        };
+        if (!fits(shown, false)) {
+            broken << QStringLiteral("%1 shows \"%2\" under the mask \"%3\"")
+                          .arg(QLatin1String(field.Name), shown, QString::fromStdString(mask));
+        }
+        if (!fits(read, true)) {
+            broken << QStringLiteral("%1 reads \"%2\" under the mask \"%3\"")
+                          .arg(QLatin1String(field.Name), read, QString::fromStdString(mask));
+        }
+    }
+    return broken;
+}
+
+// The main window's Default flag: on Calcula or on Continua, never elsewhere; on both only
+// when the calendar's Sair set Calcula's while Continua's was set, until a command leaves a
+// single one again.
+QStringList MonkeyChecks::CheckMainDefaults() {
+    const TForm1& main = *m_app.Form1();
+    QStringList broken;
+    for (const QPushButton* button : {main.Button3, main.Button4, main.Button5, main.Button6}) {
+        if (button->isDefault()) {
+            broken << QStringLiteral("Form1.%1 is a default button").arg(button->objectName());
+        }
+    }
+    const bool calcula = main.Button1->isDefault();
+    const bool continua = main.Button2->isDefault();
+    if (calcula != continua) {
+        m_sairSinceSingleDefault = false;
+    } else if (!calcula) {
+        broken << QStringLiteral("Form1 has neither Calcula nor Continua as its default button");
+    } else if (!m_sairSinceSingleDefault) {
+        broken << QStringLiteral("Form1 has Calcula and Continua as default buttons, but the "
+                                 "calendar's Sair did not set them so");
+    }
+    return broken;
+}
+
+// The calendar's Default flag: no button carries it until the calendar first opens; each
+// opening sets it on Calcula, each Calcula moves it to Sair, and Sair or closing the window
+// leaves it where it is. So from the first opening on exactly one of Calcula and Sair
+// carries it.
+QStringList MonkeyChecks::CheckCalendarDefaults() const {
+    const TForm3& calendar = *m_app.Form3();
+    const int defaults =
+        (calendar.Button1->isDefault() ? 1 : 0) + (calendar.Button2->isDefault() ? 1 : 0);
+    const int expected = m_calendarOpened ? 1 : 0;
+    if (defaults != expected) {
+        return {QStringLiteral("Form3 has %1 default buttons (Sair %2, Calcula %3); expected %4")
+                    .arg(defaults)
+                    .arg(calendar.Button1->isDefault())
+                    .arg(calendar.Button2->isDefault())
+                    .arg(expected)};
+    }
+    return {};
+}
+
+QStringList MonkeyChecks::CheckResultField() {
+    const QString text = m_app.Form1()->Edit2->text();
+    const bool changed = text != m_lastResult;
+    m_lastResult = text;
+    if (text.isEmpty()) {
+        return {};
+    }
+    if (kMessages.contains(text)) {
+        m_tally.Messages += changed ? 1 : 0;
+        return {};
+    }
+    if (IsSentence(text)) {
+        m_tally.Sentences += changed ? 1 : 0;
+        return {};
+    }
+    return {QStringLiteral("Form1.Edit2 holds \"%1\"").arg(text)};
+}
+
+// The end-date field holds a date of the civil calendar, the error word or nothing.
+QStringList MonkeyChecks::CheckEndDateField() {
+    const MaskedField& field = *m_app.Form3()->MaskEdit2;
+    const QString shown = field.text();
+    const std::string mask = field.EditMask();
+    const bool changed = shown != m_lastEndDate;
+    m_lastEndDate = shown;
+    if (mask == kDate) {
+        static const QRegularExpression date(QStringLiteral("^(\\d\\d)/(\\d\\d)/(\\d{4})$"));
+        const QRegularExpressionMatch match = date.match(shown);
+        if (match.hasMatch() && IsCivilDate(match.captured(1).toInt(), match.captured(2).toInt(),
+                                            match.captured(3).toInt())) {
+            m_tally.EndDates += changed ? 1 : 0;
+            return {};
+        }
+        const QString blank = QStringLiteral("__/__/____");
+        if (shown == blank ||
+            shown == QString(blank).replace(QLatin1Char('/'), m_regionalSeparator)) {
+            return {};
+        }
+    } else if (mask == kErrorWord) {
+        if (shown == QStringLiteral("Erro!   ")) {
+            m_tally.ErrorWords += changed ? 1 : 0;
+            return {};
+        }
+        if (shown == QStringLiteral("        ")) {
+            return {};
+        }
+    }
+    return {QStringLiteral("Form3.MaskEdit2 shows \"%1\" under the mask \"%2\"")
+                .arg(shown, QString::fromStdString(mask))};
+}
+
+QStringList MonkeyChecks::CheckBoxes(const QList<SeenBox>& boxes) {
+    static const QRegularExpression notADate(
+        QStringLiteral("^'[0-9 /]{10}' is not a valid date\\.$"));
+    const QString title = QStringLiteral("Programa para cálculo de penas criminais");
+    QStringList broken;
+    for (const SeenBox& box : boxes) {
+        const bool aboutBox = box.Caption == QStringLiteral("Sobre...") && box.Text.isEmpty();
+        const bool dateError = box.Caption == title && box.Icon == QMessageBox::Critical &&
+                               box.ButtonCount == 1 &&
+                               (notADate.match(box.Text).hasMatch() ||
+                                box.Text == QStringLiteral("Invalid argument to date encode."));
+        if (!aboutBox && !dateError) {
+            broken << QStringLiteral("a box \"%1\" said \"%2\"").arg(box.Caption, box.Text);
+        }
+    }
+    return broken;
+}
+
+} // namespace zarn::testing
