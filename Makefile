@@ -84,7 +84,7 @@ bench-startup: deps
 monkey: deps
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET) -j $(JOBS) --target monkey_tests
-	QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC \
+	QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC QTEST_FUNCTION_TIMEOUT=3600000 \
 	  ZARN_MONKEY_SEEDS=$(N) ZARN_MONKEY_EVENTS=$(EVENTS) ZARN_MONKEY_FIRST_SEED=$(SEED) \
 	  $(BUILD_DIR)/tests/app/monkey_tests
 

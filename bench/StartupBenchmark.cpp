@@ -105,6 +105,9 @@ std::optional<Measurement> Launch(const char* path) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, channel[1], STDOUT_FILENO);
+    // The programs' notes on standard error (a missing runtime folder and the like) would
+    // only clutter the table.
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addclose(&actions, channel[0]);
     posix_spawn_file_actions_addclose(&actions, channel[1]);
 

@@ -36,13 +36,16 @@ public:
     // Creates the windows, shows the main window and runs the message loop to its end.
     int Run();
 
-    // The main window, then the about box, then the calendar window; none is shown.
+    // The main window, then the about box; none is shown. The calendar window is made
+    // when Calendario first asks for it: nothing of it shows before, and it costs the
+    // start-up time and memory of a month calendar. It then stays until the end.
     void CreateWindows();
     // Shows only the main window, centred on the screen.
     void ShowMainWindow();
 
     TForm1* Form1() const { return m_form1.get(); }
     TAboutBox* AboutBox() const { return m_aboutBox.get(); }
+    // The calendar window; null until Calendario first opened it.
     TForm3* Form3() const { return m_form3.get(); }
 
     static QString HelpFile();
@@ -58,6 +61,7 @@ protected:
 
 private:
     void Start();
+    TForm3* CreateCalendar();
     void LoadQtTranslation();
     void InstallHelp();
     void QuitHelp();

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace zarn {
 
@@ -64,6 +65,10 @@ void TForm1::SetCalendar(TForm3* calendar) {
         connect(m_calendar, &TForm3::ClosedBySair, this,
                 Guarded([this] { CalendarClosedBySair(); }));
     }
+}
+
+void TForm1::SetCalendarSource(std::function<TForm3*()> source) {
+    m_calendarSource = std::move(source);
 }
 
 void TForm1::ConnectHandlers() {
@@ -245,6 +250,9 @@ void TForm1::Button4Click() {
 }
 
 void TForm1::Button5Click() {
+    if (!m_calendar && m_calendarSource) {
+        SetCalendar(m_calendarSource());
+    }
     if (!m_calendar) {
         return;
     }

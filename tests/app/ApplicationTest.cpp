@@ -26,6 +26,7 @@ private slots:
     void TitleHelpFileAndQtTexts();
     void DesktopIdentityAndVersion();
     void OnlyTheMainWindowIsShown();
+    void TheFirstCalendarioMakesTheCalendarWindow();
     void ARegionalChangeReplacesTheProgramsDateSettings();
     void OnlyTheFocusedFieldShowsACaretBesideASelection();
     void ClosingTheMainWindowEndsTheProgram_data();
@@ -64,14 +65,32 @@ void ApplicationTest::DesktopIdentityAndVersion() {
 void ApplicationTest::OnlyTheMainWindowIsShown() {
     QVERIFY(m_app.Form1()->isVisible());
     QVERIFY(!m_app.AboutBox()->isVisible());
-    QVERIFY(!m_app.Form3()->isVisible());
     QCOMPARE(m_app.AboutBox()->windowTitle(), QStringLiteral("Sobre..."));
-    QCOMPARE(m_app.Form3()->windowTitle(), QStringLiteral("Calend\u00e1rio"));
     QVERIFY(m_app.AboutBox()->isModal());
-    QVERIFY(m_app.Form3()->isWindow());
+    // The calendar window is made by the first Calendario.
+    QVERIFY(!m_app.Form3());
     // Centred on the screen.
     const QPoint centre = m_app.primaryScreen()->availableGeometry().center();
     QVERIFY((m_app.Form1()->geometry().center() - centre).manhattanLength() < 8);
+}
+
+// The first Calendario makes the calendar window; later ones show the same window again.
+void ApplicationTest::TheFirstCalendarioMakesTheCalendarWindow() {
+    TForm1* main = m_app.Form1();
+    main->Button5->click();
+    TForm3* calendar = m_app.Form3();
+    QVERIFY(calendar);
+    QVERIFY(calendar->isVisible());
+    QVERIFY(calendar->isWindow());
+    QCOMPARE(calendar->windowTitle(), QStringLiteral("Calend\u00e1rio"));
+    QVERIFY(!calendar->testAttribute(Qt::WA_QuitOnClose));
+    calendar->Button1->click(); // Sair
+    QVERIFY(!calendar->isVisible());
+    main->Button5->click();
+    QCOMPARE(m_app.Form3(), calendar);
+    QVERIFY(calendar->isVisible());
+    calendar->close();
+    QVERIFY(main->isVisible());
 }
 
 void ApplicationTest::ARegionalChangeReplacesTheProgramsDateSettings() {
@@ -146,7 +165,9 @@ void ApplicationTest::ClosingTheMainWindowEndsTheProgram() {
     });
     QVERIFY(LoopEnds());
     QVERIFY(!main->isVisible());
-    m_app.Form3()->hide();
+    if (m_app.Form3()) {
+        m_app.Form3()->hide();
+    }
 }
 
 } // namespace zarn

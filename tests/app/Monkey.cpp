@@ -617,14 +617,15 @@ QString Monkey::ChangeFocus() {
 
 QString Monkey::WindowCommand() {
     TForm1* main = m_app.Form1();
-    TForm3* calendar = m_app.Form3();
+    TForm3* calendar = m_app.Form3(); // null until the first Calendario
+    const bool calendarShown = calendar && calendar->isVisible();
     const int roll = Pick(100);
-    if (!calendar->isVisible() && roll < 50 && main->Button5->isVisible()) {
+    if (!calendarShown && roll < 50 && main->Button5->isVisible()) {
         const QPoint centre = main->Button5->mapTo(main, main->Button5->rect().center());
         QTest::mouseClick(main->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
         return QStringLiteral("click on Form1.Button5 (Calendario)");
     }
-    if (roll < 35 || (roll < 98 && !calendar->isVisible())) {
+    if (roll < 35 || (roll < 98 && !calendarShown)) {
         main->activateWindow();
         return QStringLiteral("activate the main window");
     }

@@ -41,9 +41,10 @@ public:
     // are the only ones the program may show.
     static QStringList CheckBoxes(const QList<SeenBox>& boxes);
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    // The calendar window appears with the first Calendario: from then on its Sair is
+    // watched.
+    void WatchCalendar();
     QStringList CheckMaskedFields() const;
     QStringList CheckMainDefaults();
     QStringList CheckCalendarDefaults() const;
@@ -52,7 +53,7 @@ private:
 
     ZarnApplication& m_app;
     QChar m_regionalSeparator;
-    bool m_calendarOpened = false;
+    bool m_watchingCalendar = false;
     bool m_sairSinceSingleDefault = false;
     MonkeyTally& m_tally;
     QString m_lastResult;

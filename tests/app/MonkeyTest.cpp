@@ -8,8 +8,9 @@
 //   ZARN_MONKEY_FIRST_SEED  the first seed (default 1)
 //   ZARN_MONKEY_EVENTS      events per seed (default 2000)
 //   ZARN_MONKEY_VERBOSE=1   prints every event and what the result fields then hold
-// A failure names the seed and the event and lists the events before it; the same seed
-// replays the same stream.
+// Each seed is a row of the test; a failure names the seed and the event and lists the
+// events before it. The same seed replays the same stream: ZARN_MONKEY_FIRST_SEED=<seed>
+// ZARN_MONKEY_SEEDS=1 ZARN_MONKEY_VERBOSE=1 shows it event by event.
 
 #include "Monkey.h"
 
@@ -62,6 +63,8 @@ public:
         , m_help(help) {}
 
 private slots:
+    void initTestCase();
+    void RandomEventsKeepTheRules_data();
     void RandomEventsKeepTheRules();
     void cleanupTestCase();
 
@@ -84,9 +87,14 @@ private:
     std::uint32_t m_seed = 0;
     int m_event = 0;
     qsizetype m_boxesChecked = 0;
+    int m_events = 0;
+    bool m_verbose = false;
+    // Totals over the run.
+    QElapsedTimer m_clock;
+    int m_seeds = 0;
+    long long m_performed = 0;
     int m_launches = 0;
     testing::MonkeyTally m_tally;
-    bool m_verbose = false;
 };
 
 // The month calendar's own date editor (typing digits on the month calendar opens it) frees
@@ -133,7 +141,8 @@ QStringList MonkeyTest::PlayEvents(testing::Monkey& monkey, int events) {
         if (m_verbose) {
             std::printf("%d: %s | result \"%s\" | end date \"%s\"\n", m_event,
                         qPrintable(m_recent.last()), qPrintable(m_app.Form1()->Edit2->text()),
-                        qPrintable(m_app.Form3()->MaskEdit2->text()));
+                        qPrintable(m_app.Form3() ? m_app.Form3()->MaskEdit2->text()
+                                                 : QStringLiteral("(no calendar yet)")));
         }
         if (m_recent.size() > kEventsReported) {
             m_recent.removeFirst();
@@ -177,75 +186,85 @@ QStringList MonkeyTest::RunProgram(testing::Monkey& monkey, int events) {
     return broken;
 }
 
-void MonkeyTest::RandomEventsKeepTheRules() {
+// The offscreen platform's notes on what it cannot do (raise a window, grab the keyboard
+// for a popup) would drown the report.
+static QtMessageHandler g_previousMessageHandler = nullptr;
+
+static void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context,
+                              const QString& message) {
+    if (!message.startsWith(QLatin1String("This plugin does not support"))) {
+        g_previousMessageHandler(type, context, message);
+    }
+}
+
+void MonkeyTest::initTestCase() {
+    m_events = EnvironmentNumber("ZARN_MONKEY_EVENTS", 2000);
+    m_verbose = EnvironmentNumber("ZARN_MONKEY_VERBOSE", 0) == 1;
+    g_previousMessageHandler = qInstallMessageHandler(DropPlatformNotes);
+    m_watch = std::make_unique<testing::ModalWatch>();
+    m_clock.start();
+}
+
+void MonkeyTest::RandomEventsKeepTheRules_data() {
     const auto seeds = EnvironmentNumber("ZARN_MONKEY_SEEDS", 8);
     const auto firstSeed =
         static_cast<std::uint32_t>(EnvironmentNumber("ZARN_MONKEY_FIRST_SEED", 1));
-    const int events = EnvironmentNumber("ZARN_MONKEY_EVENTS", 2000);
-    m_verbose = EnvironmentNumber("ZARN_MONKEY_VERBOSE", 0) == 1;
+    QTest::addColumn<std::uint32_t>("seed");
+    for (std::uint32_t seed = firstSeed; seed < firstSeed + static_cast<std::uint32_t>(seeds);
+         ++seed) {
+        QTest::addRow("seed %u", seed) << seed;
+    }
+}
 
-    // The offscreen platform's notes on what it cannot do (raise a window, grab the
-    // keyboard for a popup) would drown the report.
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (!message.startsWith(QLatin1String("This plugin does not support"))) {
-                previous(type, context, message);
-            }
-        });
+void MonkeyTest::RandomEventsKeepTheRules() {
+    QFETCH(std::uint32_t, seed);
+    m_seed = seed;
+    // Today and the notices' clock come from the seed, so a seed replays exactly. Now and
+    // then today lies in the last years of the calendar, where a term can run past 9999.
+    std::mt19937 settings(m_seed);
+    const auto within = [&settings](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(settings);
+    };
+    const int year = within(0, 19) == 0 ? within(9990, 9999) : within(1990, 2100);
+    SetTodayForTesting(CivilDate{static_cast<std::uint16_t>(year),
+                                 static_cast<std::uint16_t>(within(1, 12)),
+                                 static_cast<std::uint16_t>(within(1, 28))});
+    const auto noticeClock = static_cast<std::uint32_t>(within(0, 86'399'999));
+    SetNoticeClock([noticeClock] { return noticeClock; });
 
-    m_watch = std::make_unique<testing::ModalWatch>();
-    QElapsedTimer clock;
-    clock.start();
-    long long performed = 0;
-
-    for (m_seed = firstSeed; m_seed < firstSeed + static_cast<std::uint32_t>(seeds); ++m_seed) {
-        // Today and the notices' clock come from the seed, so a seed replays exactly. Now and
-        // then today lies in the last years of the calendar, where a term can run past 9999.
-        std::mt19937 settings(m_seed);
-        const auto within = [&settings](int low, int high) {
-            return std::uniform_int_distribution<int>(low, high)(settings);
-        };
-        const int year = within(0, 19) == 0 ? within(9990, 9999) : within(1990, 2100);
-        SetTodayForTesting(CivilDate{static_cast<std::uint16_t>(year),
-                                     static_cast<std::uint16_t>(within(1, 12)),
-                                     static_cast<std::uint16_t>(within(1, 28))});
-        const auto noticeClock = static_cast<std::uint32_t>(within(0, 86'399'999));
-        SetNoticeClock([noticeClock] { return noticeClock; });
-
-        testing::Monkey monkey(m_app, m_seed);
-        m_recent.clear();
-        m_event = 0;
-        while (m_event < events) {
-            QVERIFY2(Launch(monkey), "the main window does not become active");
-            m_boxesChecked = m_watch->Seen().size();
-            const int before = m_event;
-            const QStringList broken = RunProgram(monkey, events);
-            performed += m_event - before;
-            if (!broken.isEmpty()) {
-                QFAIL(qPrintable(Report(broken)));
-            }
-            if (!m_app.Form1()->isVisible()) {
-                m_recent << QStringLiteral("(the program ended; started again)");
-            }
+    testing::Monkey monkey(m_app, m_seed);
+    m_recent.clear();
+    m_event = 0;
+    ++m_seeds;
+    while (m_event < m_events) {
+        QVERIFY2(Launch(monkey), "the main window does not become active");
+        m_boxesChecked = m_watch->Seen().size();
+        const int before = m_event;
+        const QStringList broken = RunProgram(monkey, m_events);
+        m_performed += m_event - before;
+        if (!broken.isEmpty()) {
+            QFAIL(qPrintable(Report(broken)));
+        }
+        if (!m_app.Form1()->isVisible()) {
+            m_recent << QStringLiteral("(the program ended; started again)");
         }
     }
-    qInstallMessageHandler(previous);
+}
+
+void MonkeyTest::cleanupTestCase() {
+    qInstallMessageHandler(g_previousMessageHandler);
     const auto aboutBoxes = std::count_if(
         m_watch->Seen().begin(), m_watch->Seen().end(),
         [](const testing::SeenBox& box) { return box.Caption == QStringLiteral("Sobre..."); });
-    qInfo("%lld events over %d seeds from seed %u in %lld ms; %d launches; results: %lld "
-          "sentences, %lld messages, %lld end dates, %lld error words; %lld about boxes and %lld "
-          "error boxes closed, %lld help requests, %lld desktop requests",
-          performed, seeds, firstSeed, static_cast<long long>(clock.elapsed()), m_launches,
+    qInfo("%lld events over %d seeds in %lld ms; %d launches; results: %lld sentences, %lld "
+          "messages, %lld end dates, %lld error words; %lld about boxes and %lld error boxes "
+          "closed, %lld help requests, %lld desktop requests",
+          m_performed, m_seeds, static_cast<long long>(m_clock.elapsed()), m_launches,
           m_tally.Sentences, m_tally.Messages, m_tally.EndDates, m_tally.ErrorWords,
           static_cast<long long>(aboutBoxes),
           static_cast<long long>(m_watch->Seen().size() - aboutBoxes),
           static_cast<long long>(m_help.Requests.size()),
           static_cast<long long>(m_opener.Opened.size()));
-}
-
-void MonkeyTest::cleanupTestCase() {
     CloseMonthCalendarDateEditor(m_app);
     m_checks.reset();
     m_watch.reset();
