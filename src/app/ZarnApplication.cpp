@@ -17,6 +17,8 @@
 #include <QEvent>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace zarn {
 
@@ -43,7 +45,6 @@ void ZarnApplication::Start() {
     setApplicationVersion(QStringLiteral(ZARN_VERSION));
     // The desktop matches the running windows to the installed desktop entry by this name.
     setDesktopFileName(QStringLiteral(ZARN_APP_ID));
-    setWindowIcon(ProgramIcon()); // every window's icon
     setQuitOnLastWindowClosed(true);
     InstallHelp();
 }
@@ -115,8 +116,39 @@ void ZarnApplication::ShowMainWindow() {
         const QRect available = screen->availableGeometry();
         m_form1->move(available.center() - m_form1->rect().center());
     }
+    SetIconAfterFirstExposure();
     ReportFirstExposure(m_form1.get());
     m_form1->show();
+}
+
+// The program's icon, in all its sizes, is decoded and handed to the window system once
+// the main window is on screen, not before: the first picture comes sooner. A window that
+// starts minimised is never exposed; it gets the icon a moment after the start.
+void ZarnApplication::SetIconAfterFirstExposure() {
+    if (m_iconSet) {
+        return;
+    }
+    m_form1->winId(); // the native window, which the first show would create anyway
+    if (QWindow* window = m_form1->windowHandle()) {
+        window->installEventFilter(this);
+    }
+    QTimer::singleShot(kIconAtTheLatestMs, this, [this] { SetProgramIcon(); });
+}
+
+void ZarnApplication::SetProgramIcon() {
+    if (!m_iconSet) {
+        m_iconSet = true;
+        setWindowIcon(ProgramIcon()); // every window's icon
+    }
+}
+
+bool ZarnApplication::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && m_form1 && watched == m_form1->windowHandle() &&
+        m_form1->windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        SetProgramIcon();
+    }
+    return QApplication::eventFilter(watched, event);
 }
 
 int ZarnApplication::Run() {

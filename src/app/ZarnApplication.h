@@ -40,7 +40,8 @@ public:
     // when Calendario first asks for it: nothing of it shows before, and it costs the
     // start-up time and memory of a month calendar. It then stays until the end.
     void CreateWindows();
-    // Shows only the main window, centred on the screen.
+    // Shows only the main window, centred on the screen; every window gets the program's
+    // icon once the main window is on screen.
     void ShowMainWindow();
 
     TForm1* Form1() const { return m_form1.get(); }
@@ -58,15 +59,22 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Start();
+    void SetIconAfterFirstExposure();
+    void SetProgramIcon();
     TForm3* CreateCalendar();
     void LoadQtTranslation();
     void InstallHelp();
     void QuitHelp();
 
+    // The icon comes at the main window's first exposure, or this long after its show.
+    static constexpr int kIconAtTheLatestMs = 500;
+
     QTranslator m_qtTranslator;
+    bool m_iconSet = false;
     bool m_qtTextsLoaded = false;
     // Help is set up before any window and outlives them all.
     std::unique_ptr<zarn::HelpEngine> m_helpEngine;
