@@ -93,26 +93,18 @@ private slots:
     void ContentsTwiceSendsTwo();
 
 private:
-    std::unique_ptr<RecordingHelpEngine> m_engine;
-    std::unique_ptr<HelpBridge> m_bridge;
-    std::unique_ptr<HelpKey> m_key;
+    std::unique_ptr<RecordedHelp> m_help;
 };
 
 void TestHelpKey::init() {
-    m_engine = std::make_unique<RecordingHelpEngine>();
-    m_bridge = std::make_unique<HelpBridge>(*m_engine, kFile);
-    m_key = std::make_unique<HelpKey>(*m_bridge);
-    qApp->installEventFilter(m_key.get());
+    m_help = std::make_unique<RecordedHelp>(kFile);
 }
 
 void TestHelpKey::cleanup() {
     while (QWidget* popup = QApplication::activePopupWidget()) {
         popup->close();
     }
-    qApp->removeEventFilter(m_key.get());
-    m_key.reset();
-    m_bridge.reset();
-    m_engine.reset();
+    m_help.reset();
 }
 
 // The climb alone, for trees where the number sits at different heights.
@@ -167,7 +159,7 @@ void TestHelpKey::KeyFromControl() {
     QWidget* target = w.Named(focus);
     target->window()->show();
     QTest::keyClick(target, Qt::Key_F1);
-    QCOMPARE(m_engine->Requests, expected);
+    QCOMPARE(m_help->Engine.Requests, expected);
 }
 
 void TestHelpKey::OtherKeysAreLeftAlone_data() {
@@ -189,7 +181,7 @@ void TestHelpKey::OtherKeysAreLeftAlone() {
     Windows w(1, 0, 8, 11, 0, 0);
     w.window->show();
     QTest::keyClick(w.field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(m_engine->Requests, requests ? QStringList{ContextRequest(8)} : QStringList{});
+    QCOMPARE(m_help->Engine.Requests, requests ? QStringList{ContextRequest(8)} : QStringList{});
 }
 
 // A menu bar > menu > submenu > item chain, with the numbers of each row.
@@ -239,7 +231,7 @@ void TestHelpKey::MenuItem() {
         menu->setActiveAction(sub->menuAction());
     }
     QTest::keyClick(open, Qt::Key_F1);
-    QCOMPARE(m_engine->Requests, QStringList{ContextRequest(expected)});
+    QCOMPARE(m_help->Engine.Requests, QStringList{ContextRequest(expected)});
     QVERIFY2(!QApplication::activePopupWidget(), "F1 closes the open menus");
 }
 
@@ -261,22 +253,22 @@ void TestHelpKey::MenuBarItem() {
     window.show();
     bar->setActiveAction(command);
     QTest::keyClick(bar, Qt::Key_F1);
-    QCOMPARE(m_engine->Requests, QStringList{ContextRequest(context)});
+    QCOMPARE(m_help->Engine.Requests, QStringList{ContextRequest(context)});
 }
 
 void TestHelpKey::TwiceInAFieldWhileHelpIsOpenSendsOne() {
     Windows w(1, 0, 8, 11, 0, 0);
     w.window->show();
     QTest::keyClick(w.field, Qt::Key_F1);
-    QVERIFY(m_engine->HelpWindowOpen());
+    QVERIFY(m_help->Engine.HelpWindowOpen());
     QTest::keyClick(w.field, Qt::Key_F1);
-    QCOMPARE(m_engine->Requests, QStringList{ContextRequest(8)});
+    QCOMPARE(m_help->Engine.Requests, QStringList{ContextRequest(8)});
 }
 
 void TestHelpKey::ContentsTwiceSendsTwo() {
-    m_bridge->ShowContents();
-    m_bridge->ShowContents();
-    QCOMPARE(m_engine->Requests,
+    m_help->Bridge().ShowContents();
+    m_help->Bridge().ShowContents();
+    QCOMPARE(m_help->Engine.Requests,
              (QStringList{QStringLiteral("zarn.qhc|15|-3"), QStringLiteral("zarn.qhc|15|-3")}));
 }
 

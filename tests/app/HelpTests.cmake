@@ -7,7 +7,7 @@ target_include_directories(help_bridge_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests
 
 zarn_add_qttest(help_key_tests
   SOURCES HelpKeyTest.cpp RecordingHelpEngine.h
-  LIBS zarn_help)
+  LIBS zarn_help zarn_formkit)
 target_include_directories(help_key_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 
 zarn_add_qttest(help_window_tests

@@ -1,11 +1,8 @@
 // Help from the main window: F1 on its controls and menu items, and the Ajuda menu,
 // through the real bridge to a recording engine.
 
-#include "app/HelpBridge.h"
-#include "app/HelpKey.h"
 #include "app/RecordingHelpEngine.h"
 #include "fields/MaskedField.h"
-#include "forms/HelpRequests.h"
 #include "forms/ResultField.h"
 #include "forms/Unit1.h"
 
@@ -34,18 +31,12 @@ private slots:
 private:
     QWidget* Control(const QString& name) const;
 
-    std::unique_ptr<RecordingHelpEngine> m_engine;
-    std::unique_ptr<HelpBridge> m_bridge;
-    std::unique_ptr<HelpKey> m_key;
+    std::unique_ptr<RecordedHelp> m_help;
     std::unique_ptr<TForm1> m_form;
 };
 
 void TestMainWindowHelp::init() {
-    m_engine = std::make_unique<RecordingHelpEngine>();
-    m_bridge = std::make_unique<HelpBridge>(*m_engine, QStringLiteral("zarn.qhc"));
-    m_key = std::make_unique<HelpKey>(*m_bridge);
-    SetHelp(m_bridge.get());
-    qApp->installEventFilter(m_key.get());
+    m_help = std::make_unique<RecordedHelp>();
     m_form = std::make_unique<TForm1>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
@@ -56,11 +47,7 @@ void TestMainWindowHelp::cleanup() {
         popup->close();
     }
     m_form.reset();
-    qApp->removeEventFilter(m_key.get());
-    SetHelp(nullptr);
-    m_key.reset();
-    m_bridge.reset();
-    m_engine.reset();
+    m_help.reset();
 }
 
 QWidget* TestMainWindowHelp::Control(const QString& name) const {
@@ -84,13 +71,13 @@ void TestMainWindowHelp::KeyOnControl() {
     QVERIFY(target);
     target->setFocus();
     QTest::keyClick(target, Qt::Key_F1);
-    QCOMPARE(m_engine->Requests, QStringList{QStringLiteral("zarn.qhc|1|%1").arg(context)});
+    QCOMPARE(m_help->Engine.Requests, QStringList{QStringLiteral("zarn.qhc|1|%1").arg(context)});
 }
 
 void TestMainWindowHelp::KeyOnSair() {
     m_form->MainMenu1->setActiveAction(m_form->ProgramaSai);
     QTest::keyClick(m_form->MainMenu1, Qt::Key_F1);
-    QCOMPARE(m_engine->Requests, QStringList{QStringLiteral("zarn.qhc|1|0")});
+    QCOMPARE(m_help->Engine.Requests, QStringList{QStringLiteral("zarn.qhc|1|0")});
     QVERIFY2(m_form->isVisible(), "F1 on Sair does not close the window");
 }
 
@@ -99,7 +86,7 @@ void TestMainWindowHelp::KeyInTheAjudaMenu() {
     ajuda->popup(m_form->mapToGlobal(QPoint(0, 0)));
     ajuda->setActiveAction(ajuda->actions().constFirst());
     QTest::keyClick(ajuda, Qt::Key_F1);
-    QCOMPARE(m_engine->Requests, QStringList{QStringLiteral("zarn.qhc|1|1")});
+    QCOMPARE(m_help->Engine.Requests, QStringList{QStringLiteral("zarn.qhc|1|1")});
 }
 
 void TestMainWindowHelp::AjudaMenuRequests_data() {
@@ -118,7 +105,7 @@ void TestMainWindowHelp::AjudaMenuRequests() {
     QVERIFY(item);
     item->trigger();
     item->trigger();
-    QCOMPARE(m_engine->Requests, (QStringList{request, request}));
+    QCOMPARE(m_help->Engine.Requests, (QStringList{request, request}));
 }
 
 QTEST_MAIN(TestMainWindowHelp)

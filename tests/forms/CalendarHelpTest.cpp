@@ -1,10 +1,7 @@
 // F1 in the calendar window, through the real bridge to a recording engine: each control's
 // own number, or the window's where the control has none.
 
-#include "app/HelpBridge.h"
-#include "app/HelpKey.h"
 #include "app/RecordingHelpEngine.h"
-#include "forms/HelpRequests.h"
 #include "forms/Unit3.h"
 
 #include <QApplication>
@@ -23,18 +20,12 @@ private slots:
     void KeyOnControl();
 
 private:
-    std::unique_ptr<RecordingHelpEngine> m_engine;
-    std::unique_ptr<HelpBridge> m_bridge;
-    std::unique_ptr<HelpKey> m_key;
+    std::unique_ptr<RecordedHelp> m_help;
     std::unique_ptr<TForm3> m_form;
 };
 
 void CalendarHelpTest::init() {
-    m_engine = std::make_unique<RecordingHelpEngine>();
-    m_bridge = std::make_unique<HelpBridge>(*m_engine, QStringLiteral("zarn.qhc"));
-    m_key = std::make_unique<HelpKey>(*m_bridge);
-    SetHelp(m_bridge.get());
-    qApp->installEventFilter(m_key.get());
+    m_help = std::make_unique<RecordedHelp>();
     m_form = std::make_unique<TForm3>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
@@ -42,11 +33,7 @@ void CalendarHelpTest::init() {
 
 void CalendarHelpTest::cleanup() {
     m_form.reset();
-    qApp->removeEventFilter(m_key.get());
-    SetHelp(nullptr);
-    m_key.reset();
-    m_bridge.reset();
-    m_engine.reset();
+    m_help.reset();
 }
 
 void CalendarHelpTest::KeyOnControl_data() {
@@ -72,7 +59,7 @@ void CalendarHelpTest::KeyOnControl() {
     QWidget* focused = QApplication::focusWidget();
     QVERIFY(focused == target || target->isAncestorOf(focused));
     QTest::keyClick(focused, Qt::Key_F1);
-    QCOMPARE(m_engine->Requests, QStringList{QStringLiteral("zarn.qhc|1|%1").arg(context)});
+    QCOMPARE(m_help->Engine.Requests, QStringList{QStringLiteral("zarn.qhc|1|%1").arg(context)});
 }
 
 } // namespace zarn
