@@ -97,18 +97,12 @@ void ZarnApplication::CreateWindows() {
     m_form3.reset();
     m_form1 = std::make_unique<TForm1>();
     m_aboutBox = std::make_unique<TAboutBox>();
+    m_form3 = std::make_unique<TForm3>();
     // Only the main window keeps the program running.
     m_aboutBox->setAttribute(Qt::WA_QuitOnClose, false);
+    m_form3->setAttribute(Qt::WA_QuitOnClose, false);
     m_form1->SetAboutBox(m_aboutBox.get());
-    m_form1->SetCalendarSource([this] { return CreateCalendar(); });
-}
-
-TForm3* ZarnApplication::CreateCalendar() {
-    if (!m_form3) {
-        m_form3 = std::make_unique<TForm3>();
-        m_form3->setAttribute(Qt::WA_QuitOnClose, false);
-    }
-    return m_form3.get();
+    m_form1->SetCalendar(m_form3.get());
 }
 
 void ZarnApplication::ShowMainWindow() {

@@ -36,9 +36,8 @@ public:
     // Creates the windows, shows the main window and runs the message loop to its end.
     int Run();
 
-    // The main window, then the about box; none is shown. The calendar window is made
-    // when Calendario first asks for it: nothing of it shows before, and it costs the
-    // start-up time and memory of a month calendar. It then stays until the end.
+    // The main window, the about box, then the calendar window; none is shown. They live
+    // until the end of the program (a new call replaces them).
     void CreateWindows();
     // Shows only the main window, centred on the screen; every window gets the program's
     // icon once the main window is on screen.
@@ -46,7 +45,6 @@ public:
 
     TForm1* Form1() const { return m_form1.get(); }
     TAboutBox* AboutBox() const { return m_aboutBox.get(); }
-    // The calendar window; null until Calendario first opened it.
     TForm3* Form3() const { return m_form3.get(); }
 
     static QString HelpFile();
@@ -65,7 +63,6 @@ private:
     void Start();
     void SetIconAfterFirstExposure();
     void SetProgramIcon();
-    TForm3* CreateCalendar();
     void LoadQtTranslation();
     void InstallHelp();
     void QuitHelp();

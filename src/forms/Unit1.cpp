@@ -67,10 +67,6 @@ void TForm1::SetCalendar(TForm3* calendar) {
     }
 }
 
-void TForm1::SetCalendarSource(std::function<TForm3*()> source) {
-    m_calendarSource = std::move(source);
-}
-
 void TForm1::ConnectHandlers() {
     auto onClick = [this](QPushButton* button, void (TForm1::*handler)()) {
         connect(button, &QPushButton::clicked, this,
@@ -250,15 +246,12 @@ void TForm1::Button4Click() {
 }
 
 void TForm1::Button5Click() {
-    if (!m_calendar && m_calendarSource) {
-        SetCalendar(m_calendarSource());
-    }
     if (!m_calendar) {
         return;
     }
     TForm3& calendar = *m_calendar;
     const CivilDate today = CivilFromDate(CurrentDate());
-    calendar.MonthCalendar1->setSelectedDate(QDate(today.Year, today.Month, today.Day));
+    calendar.ShowMonthOf(QDate(today.Year, today.Month, today.Day));
 
     calendar.setWindowState(calendar.windowState() & ~Qt::WindowMinimized);
     calendar.show();

@@ -8,7 +8,6 @@
 
 #include <QList>
 #include <QMainWindow>
-#include <functional>
 
 class QAction;
 class QDialog;
@@ -37,9 +36,6 @@ public:
     // window when its Sair closed it.
     void SetAboutBox(QDialog* aboutBox);
     void SetCalendar(TForm3* calendar);
-    // Where the calendar comes from when Calendário first needs it and none was set:
-    // start-up makes it then, since nothing of it shows before.
-    void SetCalendarSource(std::function<TForm3*()> source);
 
     // The calculation record: written by Calcula, Continua and Volta; read by the calendar.
     CalcState& State() { return m_state; }
@@ -122,7 +118,6 @@ private:
     CopyCommand* m_copy = nullptr;
     QDialog* m_aboutBox = nullptr;
     TForm3* m_calendar = nullptr;
-    std::function<TForm3*()> m_calendarSource;
 };
 
 } // namespace zarn

@@ -61,10 +61,6 @@ TForm3::TForm3(QWidget* parent)
 }
 
 void TForm3::CreateControls() {
-    MonthCalendar1 = new QCalendarWidget(this);
-    // Portuguese month and day names, whatever the system's language.
-    MonthCalendar1->setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MaskEdit1 = NewMaskedField(this, kDateField);
     Button2 = NewButton(this, "&Calcula", kFormFontHeight);
     Button1 = NewButton(this, "&Sair", kFormFontHeight);
@@ -82,8 +78,7 @@ void TForm3::CreateControls() {
                       kFormFontHeight, nullptr);
     Label3 = NewLabel(this, "Data do t\xE9rmino do cumprimento da pena:", kFormFontHeight, nullptr);
 
-    const std::array<std::pair<QObject*, const char*>, 13> names = {{
-        {MonthCalendar1, "MonthCalendar1"},
+    const std::array<std::pair<QObject*, const char*>, 12> names = {{
         {MaskEdit1, "MaskEdit1"},
         {Button2, "Button2"},
         {Button1, "Button1"},
@@ -115,7 +110,26 @@ void TForm3::CreateControls() {
     NameAfterLabel(Edit3, Label5);
     NameAfterLabel(MaskEdit1, Label2);
     NameAfterLabel(MaskEdit2, Label3);
+}
+
+void TForm3::ShowMonthOf(const QDate& date) {
+    if (!MonthCalendar1) {
+        CreateMonthCalendar();
+    }
+    MonthCalendar1->setSelectedDate(date);
+}
+
+void TForm3::CreateMonthCalendar() {
+    MonthCalendar1 = new QCalendarWidget(this);
+    MonthCalendar1->setObjectName(QStringLiteral("MonthCalendar1"));
+    // Portuguese month and day names, whatever the system's language.
+    MonthCalendar1->setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthCalendar1->setAccessibleName(ToQString(kMonthCalendarName));
+    PlaceWidget(MonthCalendar1, {152, 24, 258, 209});
+    FitMonthCalendar();
+    SetTabOrder();
+    MonthCalendar1->show();
 }
 
 void TForm3::PlaceControls() {
@@ -137,8 +151,6 @@ void TForm3::PlaceControls() {
     for (const auto& [button, place] : buttons) {
         PlaceWidget(button, place);
     }
-    PlaceWidget(MonthCalendar1, {152, 24, 258, 209});
-    FitMonthCalendar();
     PlaceWidget(MaskEdit1, {312, 312, 97, 24});
     PlaceWidget(Edit1, {240, 256, 41, 24});
     PlaceWidget(Edit2, {368, 256, 41, 24});
@@ -163,9 +175,11 @@ void TForm3::ConnectHandlers() {
 }
 
 void TForm3::SetTabOrder() {
-    const std::array<QWidget*, 8> order = {MonthCalendar1, MaskEdit1, Button2, Button1,
-                                           Edit1,          Edit2,     Edit3,   MaskEdit2};
-    for (std::size_t i = 1; i < order.size(); ++i) {
+    QList<QWidget*> order = {MaskEdit1, Button2, Button1, Edit1, Edit2, Edit3, MaskEdit2};
+    if (MonthCalendar1) {
+        order.prepend(MonthCalendar1);
+    }
+    for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
 }

@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+class QDate;
+
 class QCalendarWidget;
 class QLabel;
 class QLineEdit;
@@ -35,6 +37,11 @@ public:
 
     // The window's Enter, default-button and accelerator keys.
     DialogKeys* Keys() const { return m_keys; }
+
+    // Sets the month calendar to the date. The month calendar is made by the first call:
+    // nothing shows it before the window's first opening, and it costs start-up time and
+    // memory.
+    void ShowMonthOf(const QDate& date);
 
     // Components, in tab order, then the labels.
     QCalendarWidget* MonthCalendar1 = nullptr; // for looking dates up; read by nothing
@@ -64,6 +71,7 @@ protected:
 
 private:
     void CreateControls();
+    void CreateMonthCalendar();
     void PlaceControls();
     void FitMonthCalendar();
     void ConnectHandlers();

@@ -6,6 +6,7 @@
 #include "forms/Unit3.h"
 
 #include <QAction>
+#include <QCalendarWidget>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -26,7 +27,7 @@ private slots:
     void TitleHelpFileAndQtTexts();
     void DesktopIdentityAndVersion();
     void OnlyTheMainWindowIsShown();
-    void TheFirstCalendarioMakesTheCalendarWindow();
+    void CalendarioShowsTheCalendarWindowMadeAtStartUp();
     void ARegionalChangeReplacesTheProgramsDateSettings();
     void OnlyTheFocusedFieldShowsACaretBesideASelection();
     void ClosingTheMainWindowEndsTheProgram_data();
@@ -66,21 +67,24 @@ void ApplicationTest::OnlyTheMainWindowIsShown() {
     QVERIFY(m_app.Form1()->isVisible());
     QVERIFY(!m_app.AboutBox()->isVisible());
     QCOMPARE(m_app.AboutBox()->windowTitle(), QStringLiteral("Sobre..."));
+    QVERIFY(!m_app.Form3()->isVisible());
+    QCOMPARE(m_app.Form3()->windowTitle(), QStringLiteral("Calend\u00e1rio"));
     QVERIFY(m_app.AboutBox()->isModal());
-    // The calendar window is made by the first Calendario.
-    QVERIFY(!m_app.Form3());
+    QVERIFY(m_app.Form3()->isWindow());
     // Centred on the screen.
     const QPoint centre = m_app.primaryScreen()->availableGeometry().center();
     QVERIFY((m_app.Form1()->geometry().center() - centre).manhattanLength() < 8);
 }
 
-// The first Calendario makes the calendar window; later ones show the same window again.
-void ApplicationTest::TheFirstCalendarioMakesTheCalendarWindow() {
+// Calendario shows the calendar window made at start-up, with its month calendar; later
+// openings show the same window again.
+void ApplicationTest::CalendarioShowsTheCalendarWindowMadeAtStartUp() {
     TForm1* main = m_app.Form1();
-    main->Button5->click();
     TForm3* calendar = m_app.Form3();
-    QVERIFY(calendar);
+    main->Button5->click();
+    QCOMPARE(m_app.Form3(), calendar);
     QVERIFY(calendar->isVisible());
+    QVERIFY(calendar->MonthCalendar1 && calendar->MonthCalendar1->isVisible());
     QVERIFY(calendar->isWindow());
     QCOMPARE(calendar->windowTitle(), QStringLiteral("Calend\u00e1rio"));
     QVERIFY(!calendar->testAttribute(Qt::WA_QuitOnClose));
@@ -165,9 +169,7 @@ void ApplicationTest::ClosingTheMainWindowEndsTheProgram() {
     });
     QVERIFY(LoopEnds());
     QVERIFY(!main->isVisible());
-    if (m_app.Form3()) {
-        m_app.Form3()->hide();
-    }
+    m_app.Form3()->hide();
 }
 
 } // namespace zarn

@@ -617,7 +617,7 @@ QString Monkey::ChangeFocus() {
 
 QString Monkey::WindowCommand() {
     TForm1* main = m_app.Form1();
-    TForm3* calendar = m_app.Form3(); // null until the first Calendario
+    TForm3* calendar = m_app.Form3();
     const bool calendarShown = calendar && calendar->isVisible();
     const int roll = Pick(100);
     if (!calendarShown && roll < 50 && main->Button5->isVisible()) {

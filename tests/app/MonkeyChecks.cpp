@@ -3,6 +3,7 @@
 #include "ModalWatch.h"
 #include "app/ZarnApplication.h"
 #include "fields/MaskedField.h"
+#include "fields/ProgramMasks.h"
 #include "fields/QtText.h"
 #include "forms/ResultField.h"
 #include "forms/Unit1.h"
@@ -32,13 +33,6 @@ constexpr std::array<Shape, 6> kShapes = {{
     {"!99/99/9999;1;_", "..S..S...."},
     {"cccccccc;1; ", "........"},
 }};
-
-constexpr const char* kYears = "999;1; ";
-constexpr const char* kTwoDigits = "99;1; ";
-constexpr const char* kFines = "99999;1; ";
-constexpr const char* kOperation = "c\\ 99\\/999;1; ";
-constexpr const char* kDate = "!99/99/9999;1;_";
-constexpr const char* kErrorWord = "cccccccc;1; ";
 
 const Shape* ShapeOf(const std::string& mask) {
     for (const Shape& shape : kShapes) {
@@ -125,6 +119,7 @@ void MonkeyChecks::WatchCalendar() {
 
 QStringList MonkeyChecks::Check() {
     WatchCalendar();
+    m_calendarOpened = m_calendarOpened || m_app.Form3()->isVisible();
     QStringList broken;
     broken << CheckMaskedFields();
     broken << CheckMainDefaults();
@@ -144,15 +139,15 @@ QStringList MonkeyChecks::CheckMaskedFields() const {
         QList<const char*> Masks;
     };
     QList<Field> fields = {
-        {"Form1.MaskEdit1", main.MaskEdit1, {kYears}},
-        {"Form1.MaskEdit2", main.MaskEdit2, {kTwoDigits}},
-        {"Form1.MaskEdit3", main.MaskEdit3, {kTwoDigits}},
-        {"Form1.MaskEdit4", main.MaskEdit4, {kFines}},
-        {"Form1.MaskEdit5", main.MaskEdit5, {kOperation}},
+        {"Form1.MaskEdit1", main.MaskEdit1, {kYearsMask}},
+        {"Form1.MaskEdit2", main.MaskEdit2, {kMonthsMask}},
+        {"Form1.MaskEdit3", main.MaskEdit3, {kDaysMask}},
+        {"Form1.MaskEdit4", main.MaskEdit4, {kFinesMask}},
+        {"Form1.MaskEdit5", main.MaskEdit5, {kOperationMask}},
     };
     if (const TForm3* calendar = m_app.Form3()) {
-        fields << Field{"Form3.MaskEdit1", calendar->MaskEdit1, {kDate}}
-               << Field{"Form3.MaskEdit2", calendar->MaskEdit2, {kDate, kErrorWord}};
+        fields << Field{"Form3.MaskEdit1", calendar->MaskEdit1, {kDateMask}}
+               << Field{"Form3.MaskEdit2", calendar->MaskEdit2, {kDateMask, kEndDateErrorMask}};
     }
     QStringList broken;
     for (const Field& field : fields) {
@@ -183,7 +178,7 @@ QStringList MonkeyChecks::CheckMaskedFields() const {
                     if (c != p) {
                         return false;
                     }
-                } else if (isRead && mask == kDate && c == QLatin1Char('_')) {
+                } else if (isRead && mask == kDateMask && c == QLatin1Char('_')) {
                     return false; // an empty position reads as a space
                 }
             }
@@ -236,6 +231,11 @@ QStringList MonkeyChecks::CheckCalendarDefaults() const {
     }
     const bool sair = calendar->Button1->isDefault();
     const bool calcula = calendar->Button2->isDefault();
+    if (!m_calendarOpened) {
+        return sair || calcula ? QStringList{QStringLiteral("Form3 has a default button before "
+                                                            "its first opening")}
+                               : QStringList{};
+    }
     if (sair == calcula) {
         return {QStringLiteral("Form3 has %1 default buttons; expected Sair or Calcula alone")
                     .arg(sair ? 2 : 0)};
@@ -271,7 +271,7 @@ QStringList MonkeyChecks::CheckEndDateField() {
     const std::string mask = field.EditMask();
     const bool changed = shown != m_lastEndDate;
     m_lastEndDate = shown;
-    if (mask == kDate) {
+    if (mask == kDateMask) {
         static const QRegularExpression date(QStringLiteral("^(\\d\\d)/(\\d\\d)/(\\d{4})$"));
         const QRegularExpressionMatch match = date.match(shown);
         if (match.hasMatch() && IsCivilDate(match.captured(1).toInt(), match.captured(2).toInt(),
@@ -284,7 +284,7 @@ QStringList MonkeyChecks::CheckEndDateField() {
             shown == QString(blank).replace(QLatin1Char('/'), m_regionalSeparator)) {
             return {};
         }
-    } else if (mask == kErrorWord) {
+    } else if (mask == kEndDateErrorMask) {
         if (shown == QStringLiteral("Erro!   ")) {
             m_tally.ErrorWords += changed ? 1 : 0;
             return {};

@@ -54,6 +54,7 @@ private:
     ZarnApplication& m_app;
     QChar m_regionalSeparator;
     bool m_watchingCalendar = false;
+    bool m_calendarOpened = false; // no default button before the first opening
     bool m_sairSinceSingleDefault = false;
     MonkeyTally& m_tally;
     QString m_lastResult;

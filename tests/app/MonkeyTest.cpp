@@ -103,10 +103,11 @@ private:
 // when the window goes while the editor is open, which the leak checker would report at
 // every new start. A user's Esc closes it first.
 static void CloseMonthCalendarDateEditor(ZarnApplication& app) {
-    if (!app.Form3()) {
+    const QCalendarWidget* month = app.Form3() ? app.Form3()->MonthCalendar1 : nullptr;
+    if (!month) {
         return;
     }
-    if (auto* days = app.Form3()->MonthCalendar1->findChild<QTableView*>()) {
+    if (auto* days = month->findChild<QTableView*>()) {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QCoreApplication::sendEvent(days, &escape);
     }

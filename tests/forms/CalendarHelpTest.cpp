@@ -27,6 +27,7 @@ private:
 void CalendarHelpTest::init() {
     m_help = std::make_unique<RecordedHelp>();
     m_form = std::make_unique<TForm3>();
+    m_form->ShowMonthOf(QDate(2026, 12, 7)); // as the window's opening does
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
 }

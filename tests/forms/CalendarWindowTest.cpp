@@ -493,6 +493,7 @@ void CalendarWindowTest::ControlsCarryTheirCaptionsAndPlaces() {
     QFETCH(int, help);
     QFETCH(QRect, place);
     TForm3 form;
+    form.ShowMonthOf(QDate(2026, 12, 7)); // as the window's opening does
     QCOMPARE(form.windowTitle(), QStringLiteral("Calend\u00e1rio"));
     QCOMPARE(HelpContextOf(&form), 1);
     QCOMPARE(form.font().pixelSize(), Scaled(&form, 13));
@@ -538,6 +539,7 @@ void CalendarWindowTest::ControlsCarryTheirCaptionsAndPlaces() {
 
 void CalendarWindowTest::NothingIsClipped() {
     TForm3 form;
+    form.ShowMonthOf(QDate(2026, 12, 7)); // as the window's opening does
     const QList<QPair<QLabel*, QWidget*>> labels = {{form.Label1, form.Edit1},
                                                     {form.Label4, form.Edit2},
                                                     {form.Label5, form.Edit3},
