@@ -23,14 +23,22 @@ const QStringList& FontFamilies() {
 
 constexpr int kSmallestPixelSize = 6;
 
-QString WithoutMnemonics(QString caption) {
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-    return caption;
-}
-
 } // namespace
+
+QString WithoutMnemonics(QString caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            ++i; // the marked letter, or the second "&" of a literal one
+            if (i == caption.size()) {
+                break;
+            }
+        }
+        shown.append(caption[i]);
+    }
+    return shown;
+}
 
 QFont LayoutFont(const QWidget* widget, int layoutPixelHeight, bool bold) {
     QFont font;

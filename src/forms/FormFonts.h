@@ -16,6 +16,10 @@ namespace zarn {
 // The font at a character height in pixels of the 120 pixels-per-inch layout.
 QFont LayoutFont(const QWidget* widget, int layoutPixelHeight, bool bold);
 
+// A caption as it is shown: without the "&" that marks its shortcut letter ("&&" stays
+// one "&").
+QString WithoutMnemonics(QString caption);
+
 // The width of a caption as the widget's font draws it, without its "&" marks.
 int CaptionWidth(const QFont& font, const QString& caption);
 

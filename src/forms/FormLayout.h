@@ -45,6 +45,9 @@ void PlaceLabel(QLabel* label, const Place& place);
 
 // Captions that the font would draw wider than the layout's places (less the margin) are
 // drawn a little smaller, all of a group alike, instead of running into their neighbours.
+// The room a button keeps between its caption and its edges.
+inline constexpr int kButtonTextMargin = 8;
+
 template <typename Control>
 void FitGroup(const QList<QPair<Control*, Place>>& group, int margin) {
     QList<CaptionPlace> captions;

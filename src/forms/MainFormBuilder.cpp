@@ -33,7 +33,6 @@ constexpr int kFormFontHeight = 14;
 constexpr int kStatusFontHeight = 13; // the usual status-bar font, 8 points
 constexpr int kTitleFontHeight = 18;
 constexpr int kCaptionFontHeight = 15;
-constexpr int kButtonTextMargin = 8;
 
 const QColor kNavyCaption(0x00, 0x00, 0x80);
 const QColor kBlueCaption(0x00, 0x00, 0xFF);
