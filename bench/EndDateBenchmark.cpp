@@ -1,7 +1,7 @@
 // The sentence end date: the field texts in, the end date (or "Erro!") out.
 
 #include "dates/DateSettings.h"
-#include "forms/EndDate.h"
+#include "dates/EndDate.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

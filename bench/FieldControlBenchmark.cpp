@@ -4,7 +4,7 @@
 // left to the event loop and not timed.
 
 #include "dates/DateSettings.h"
-#include "fields/MaskedField.h"
+#include "widgets/MaskedField.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -20,7 +20,7 @@
 #include "dates/DateError.h"
 #include "dates/DateSettings.h"
 #include "dates/DateText.h"
-#include "forms/EndDate.h"
+#include "dates/EndDate.h"
 
 #include <array>
 #include <chrono>

@@ -7,7 +7,7 @@
 
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
-#include "forms/EndDate.h"
+#include "dates/EndDate.h"
 
 #include <charconv>
 #include <cstdint>

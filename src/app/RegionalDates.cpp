@@ -1,6 +1,6 @@
 #include "app/RegionalDates.h"
 
-#include "fields/QtText.h"
+#include "widgets/QtText.h"
 
 #include <QLocale>
 

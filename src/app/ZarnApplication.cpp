@@ -1,18 +1,20 @@
 #include "app/ZarnApplication.h"
 
-#include "app/HelpBridge.h"
-#include "app/HelpCollection.h"
-#include "app/HelpKey.h"
-#include "app/HelpViewerEngine.h"
+#include "app/ErrorBox.h"
 #include "app/RegionalDates.h"
 #include "app/StartupReport.h"
 #include "app/ZarnStyle.h"
-#include "fields/QtText.h"
-#include "forms/HelpRequests.h"
-#include "forms/ProgramIcon.h"
+#include "desktop/ProgramIcon.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
+#include "help/HelpBridge.h"
+#include "help/HelpCollection.h"
+#include "help/HelpKey.h"
+#include "help/HelpRequests.h"
+#include "help/HelpViewerEngine.h"
+#include "widgets/ErrorReport.h"
+#include "widgets/QtText.h"
 
 #include <QEvent>
 #include <QLibraryInfo>
@@ -46,6 +48,7 @@ void ZarnApplication::Start() {
     // The desktop matches the running windows to the installed desktop entry by this name.
     setDesktopFileName(QStringLiteral(ZARN_APP_ID));
     setQuitOnLastWindowClosed(true);
+    InstallErrorBox();
     InstallHelp();
 }
 
@@ -54,6 +57,7 @@ ZarnApplication::~ZarnApplication() {
     m_form3.reset();
     m_aboutBox.reset();
     m_form1.reset();
+    SetErrorReporter({});
     SetHelp(nullptr);
     m_helpKey.reset();
     m_helpBridge.reset();

@@ -3,10 +3,10 @@
 #include "cli/FieldTyping.h"
 #include "dates/DateError.h"
 #include "dates/DateSettings.h"
+#include "dates/EndDate.h"
 #include "engine/Calculation.h"
 #include "fields/ProgramMasks.h"
-#include "fields/QtText.h"
-#include "forms/EndDate.h"
+#include "widgets/QtText.h"
 
 #include <QByteArray>
 #include <QString>

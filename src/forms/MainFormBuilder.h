@@ -15,10 +15,6 @@ inline constexpr int kResultHelpContext = 6;
 inline constexpr int kInputHelpContext = 8;
 inline constexpr int kButtonHelpContext = 11;
 
-// The text that Continua writes when a result does not fit the term fields.
-inline constexpr const char* kResultsDoNotFit =
-    "O resultado n\xE3o cabe nos campos; comece um novo c\xE1lculo.";
-
 class MainFormBuilder {
 public:
     explicit MainFormBuilder(TForm1& form)

@@ -1,31 +1,27 @@
 #include "forms/Unit1.h"
 
 #include "dates/Clock.h"
-#include "dates/DateSettings.h"
-#include "dates/DateText.h"
+#include "engine/CalcFlow.h"
 #include "engine/Calculation.h"
-#include "fields/MaskedField.h"
-#include "fields/QtText.h"
-#include "forms/CopyCommand.h"
-#include "forms/DialogKeys.h"
-#include "forms/Guarded.h"
-#include "forms/HelpContext.h"
-#include "forms/HelpRequests.h"
+#include "engine/Texts.h"
 #include "forms/MainFormBuilder.h"
-#include "forms/NoticeBar.h"
-#include "forms/ResultField.h"
-#include "forms/TypingLimit.h"
 #include "forms/Unit3.h"
+#include "help/HelpContext.h"
+#include "help/HelpRequests.h"
+#include "widgets/CopyCommand.h"
+#include "widgets/DialogKeys.h"
+#include "widgets/Guarded.h"
+#include "widgets/MaskedField.h"
+#include "widgets/NoticeBar.h"
+#include "widgets/QtText.h"
+#include "widgets/ResultField.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QClipboard>
 #include <QDialog>
 #include <QPushButton>
-#include <algorithm>
 #include <array>
-#include <utility>
 
 namespace zarn {
 
@@ -165,22 +161,15 @@ void TForm1::FocusAndSelectAll(MaskedField* field) {
     field->SelectAll();
 }
 
-bool TForm1::ResultsFitTheFields() const {
-    const std::array<const std::string*, 4> results = {
-        &m_state.OutYearsText, &m_state.OutMonthsText, &m_state.OutDaysText, &m_state.OutFinesText};
+void TForm1::WriteTermFields(const TermFieldTexts& texts) {
     const QList<MaskedField*> fields = TermFields();
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        const auto length = static_cast<std::size_t>(
-            std::count_if(results[i]->begin(), results[i]->end(), [](char c) { return c != ' '; }));
-        if (length > fields[static_cast<qsizetype>(i)]->Text().size()) {
-            return false;
-        }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        fields[static_cast<qsizetype>(i)]->SetText(texts[i]);
     }
-    return true;
 }
 
 void TForm1::ReportResultsDoNotFit() {
-    Edit2->setText(ToQString(kResultsDoNotFit));
+    Edit2->setText(ToQString(kResultsDoNotFitMessage));
     Edit2->selectAll();
     MakeCalculaDefault();
 }
@@ -201,18 +190,11 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button2Click() {
-    if (!ResultsFitTheFields()) {
+    if (!ResultsFitTheFields(m_state)) {
         ReportResultsDoNotFit();
         return;
     }
-    const std::array<std::string*, 4> results = {&m_state.OutYearsText, &m_state.OutMonthsText,
-                                                 &m_state.OutDaysText, &m_state.OutFinesText};
-    const QList<MaskedField*> fields = TermFields();
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        std::string& text = *results[i];
-        std::erase(text, ' ');
-        fields[static_cast<qsizetype>(i)]->SetText(text == "0" ? std::string() : text);
-    }
+    WriteTermFields(CarryResultsForward(m_state));
     MaskEdit5->SetText({});
     Edit2->clear();
     FocusAndSelectAll(MaskEdit5);
@@ -229,16 +211,7 @@ void TForm1::Button3Click() {
 }
 
 void TForm1::Button4Click() {
-    const std::array<std::string*, 4> inputs = {&m_state.YearsText, &m_state.MonthsText,
-                                                &m_state.DaysText, &m_state.FinesText};
-    const QList<MaskedField*> fields = TermFields();
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        std::string& text = *inputs[i];
-        if (text == "0") {
-            text.clear();
-        }
-        fields[static_cast<qsizetype>(i)]->SetText(text);
-    }
+    WriteTermFields(RestoreInputs(m_state));
     MaskEdit5->SetText({});
     Edit2->clear();
     FocusAndSelectAll(MaskEdit5);
@@ -249,36 +222,10 @@ void TForm1::Button5Click() {
     if (!m_calendar) {
         return;
     }
-    TForm3& calendar = *m_calendar;
-    const CivilDate today = CivilFromDate(CurrentDate());
-    calendar.ShowMonthOf(QDate(today.Year, today.Month, today.Day));
-
-    calendar.setWindowState(calendar.windowState() & ~Qt::WindowMinimized);
-    calendar.show();
-    calendar.raise();
-    calendar.activateWindow();
-
-    const bool hasResult = !m_state.OutYearsText.empty() || !m_state.OutMonthsText.empty() ||
-                           !m_state.OutDaysText.empty();
-    const std::array<std::pair<QLineEdit*, const std::string*>, 3> terms = {{
-        {calendar.Edit1, &m_state.OutYearsText},
-        {calendar.Edit2, &m_state.OutMonthsText},
-        {calendar.Edit3, &m_state.OutDaysText},
-    }};
-    for (const auto& [field, text] : terms) {
-        TypingLimit::SetText(field, hasResult ? ToQString(*text) : QString());
-    }
-
-    UseCalendarDateSettings();
-    calendar.MaskEdit1->SetText(WriteDateText(CurrentDate()));
-    calendar.MaskEdit1->setFocus(Qt::OtherFocusReason);
-    calendar.MaskEdit1->SelectAll();
-
+    m_calendar->Open(CalendarTerm(m_state), CurrentDate());
     Button5->setDefault(false);
     Button1->setDefault(true);
     Button2->setDefault(false);
-    calendar.Button1->setDefault(false);
-    calendar.Button2->setDefault(true);
 }
 
 void TForm1::CalendarClosedBySair() {

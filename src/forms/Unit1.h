@@ -4,6 +4,7 @@
 // the six command buttons, the menu Sair / Editar / Ajuda and the status bar. The
 // calculation record lives beside the window for as long as it does.
 
+#include "engine/CalcFlow.h"
 #include "engine/CalcState.h"
 
 #include <QList>
@@ -108,7 +109,7 @@ private:
     void ReportInputError(const CalcOutcome& outcome);
     void ReportResult(const CalcOutcome& outcome);
     void SelectAndCopyResult();
-    bool ResultsFitTheFields() const;
+    void WriteTermFields(const TermFieldTexts& texts);
     void ReportResultsDoNotFit();
     void MakeCalculaDefault();
     void FocusAndSelectAll(MaskedField* field);

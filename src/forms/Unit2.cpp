@@ -1,11 +1,11 @@
 #include "forms/Unit2.h"
 
-#include "forms/BevelPanel.h"
-#include "forms/FormFonts.h"
-#include "forms/HelpContext.h"
-#include "forms/ProgramIcon.h"
-#include "forms/Scaling.h"
-#include "forms/SystemUrlOpener.h"
+#include "desktop/ProgramIcon.h"
+#include "desktop/SystemUrlOpener.h"
+#include "help/HelpContext.h"
+#include "widgets/BevelPanel.h"
+#include "widgets/FormFonts.h"
+#include "widgets/Scaling.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -1,17 +1,18 @@
 #include "forms/Unit3.h"
 
 #include "dates/DateSettings.h"
-#include "fields/MaskedField.h"
+#include "dates/DateText.h"
+#include "dates/EndDate.h"
 #include "fields/ProgramMasks.h"
-#include "fields/QtText.h"
-#include "forms/AccessibleNames.h"
-#include "forms/DialogKeys.h"
-#include "forms/EndDate.h"
-#include "forms/FocusedSelection.h"
-#include "forms/FormLayout.h"
-#include "forms/Guarded.h"
-#include "forms/HelpContext.h"
-#include "forms/TypingLimit.h"
+#include "help/HelpContext.h"
+#include "widgets/AccessibleNames.h"
+#include "widgets/DialogKeys.h"
+#include "widgets/FocusedSelection.h"
+#include "widgets/FormLayout.h"
+#include "widgets/Guarded.h"
+#include "widgets/MaskedField.h"
+#include "widgets/QtText.h"
+#include "widgets/TypingLimit.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -197,6 +198,29 @@ void TForm3::CentreOnScreen() {
         frame.moveCenter(shown->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+void TForm3::Open(const std::array<std::string, 3>& term, DayNumber today) {
+    const CivilDate day = CivilFromDate(today);
+    ShowMonthOf(QDate(day.Year, day.Month, day.Day));
+
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+
+    const std::array<QLineEdit*, 3> fields = {Edit1, Edit2, Edit3};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        TypingLimit::SetText(fields[i], ToQString(term[i]));
+    }
+
+    UseCalendarDateSettings();
+    MaskEdit1->SetText(WriteDateText(today));
+    MaskEdit1->setFocus(Qt::OtherFocusReason);
+    MaskEdit1->SelectAll();
+
+    Button1->setDefault(false);
+    Button2->setDefault(true);
 }
 
 // ----- Handlers ---------------------------------------------------------------------------

@@ -6,7 +6,11 @@
 // button, which also seeds it; closing it only hides it. Sair also hands the keyboard back
 // to the main window, which learns of it through ClosedBySair.
 
+#include "dates/CivilDate.h"
+
 #include <QWidget>
+#include <array>
+#include <string>
 
 class QDate;
 
@@ -37,6 +41,11 @@ public:
 
     // The window's Enter, default-button and accelerator keys.
     DialogKeys* Keys() const { return m_keys; }
+
+    // Opens the window (or brings it to the front) for a new question: the month calendar
+    // and the start date at today, the term fields with the given years, months and days,
+    // the keyboard on the start date and Calcula the default.
+    void Open(const std::array<std::string, 3>& term, DayNumber today);
 
     // Sets the month calendar to the date. The month calendar is made by the first call:
     // nothing shows it before the window's first opening, and it costs start-up time and

@@ -2,15 +2,15 @@
 // the main window opens the help window on the topic found beside the executable, and
 // the end of the program closes it.
 
-#include "app/HelpBridge.h"
-#include "app/HelpBrowser.h"
-#include "app/HelpViewerEngine.h"
-#include "app/HelpWindow.h"
 #include "app/ZarnApplication.h"
-#include "fields/MaskedField.h"
-#include "forms/HelpRequests.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
+#include "help/HelpBridge.h"
+#include "help/HelpBrowser.h"
+#include "help/HelpRequests.h"
+#include "help/HelpViewerEngine.h"
+#include "help/HelpWindow.h"
+#include "widgets/MaskedField.h"
 
 #include <QPointer>
 #include <QTest>

@@ -1,13 +1,13 @@
 #include "Monkey.h"
 
 #include "app/ZarnApplication.h"
-#include "fields/MaskedField.h"
-#include "forms/BevelPanel.h"
-#include "forms/NoticeBar.h"
-#include "forms/ResultField.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
+#include "widgets/BevelPanel.h"
+#include "widgets/MaskedField.h"
+#include "widgets/NoticeBar.h"
+#include "widgets/ResultField.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

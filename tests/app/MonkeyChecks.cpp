@@ -1,13 +1,13 @@
 #include "MonkeyChecks.h"
 
-#include "ModalWatch.h"
 #include "app/ZarnApplication.h"
-#include "fields/MaskedField.h"
 #include "fields/ProgramMasks.h"
-#include "fields/QtText.h"
-#include "forms/ResultField.h"
 #include "forms/Unit1.h"
 #include "forms/Unit3.h"
+#include "support/ModalWatch.h"
+#include "widgets/MaskedField.h"
+#include "widgets/QtText.h"
+#include "widgets/ResultField.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

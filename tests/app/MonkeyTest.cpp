@@ -14,20 +14,20 @@
 
 #include "Monkey.h"
 
-#include "ModalWatch.h"
 #include "MonkeyChecks.h"
-#include "RecordingUrlOpener.h"
-#include "app/RecordingHelpEngine.h"
 #include "app/RegionalDates.h"
 #include "app/ZarnApplication.h"
 #include "dates/Clock.h"
 #include "dates/DateSettings.h"
-#include "fields/MaskedField.h"
-#include "forms/Notices.h"
-#include "forms/ResultField.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
+#include "notices/Notices.h"
+#include "support/ModalWatch.h"
+#include "support/RecordingHelpEngine.h"
+#include "support/RecordingUrlOpener.h"
+#include "widgets/MaskedField.h"
+#include "widgets/ResultField.h"
 
 #include <QCalendarWidget>
 #include <QClipboard>

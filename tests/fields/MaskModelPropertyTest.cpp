@@ -2,9 +2,9 @@
 // pasted, selected or written, the field keeps its width, never alters a literal, only
 // changes the positions the rules allow, and reads back a text of the width.
 
-#include "FieldMasks.h"
 #include "dates/DateSettings.h"
 #include "fields/MaskModel.h"
+#include "support/FieldMasks.h"
 
 #include <array>
 #include <climits>

@@ -1,7 +1,7 @@
 #include "fields/MaskModel.h"
 
-#include "FieldMasks.h"
 #include "dates/DateSettings.h"
+#include "support/FieldMasks.h"
 
 #include <climits>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "fields/MaskPattern.h"
 
-#include "FieldMasks.h"
 #include "dates/DateSettings.h"
+#include "support/FieldMasks.h"
 
 #include <gtest/gtest.h>
 #include <string>

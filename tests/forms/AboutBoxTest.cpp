@@ -1,13 +1,13 @@
 // The about box: texts, layout, the keyboard on opening and reopening, the two author
 // buttons with recorded desktop services, and F1 on its controls.
 
-#include "app/HelpBridge.h"
-#include "app/HelpKey.h"
-#include "app/RecordingHelpEngine.h"
-#include "forms/BevelPanel.h"
-#include "forms/HelpContext.h"
-#include "forms/RecordingUrlOpener.h"
 #include "forms/Unit2.h"
+#include "help/HelpBridge.h"
+#include "help/HelpContext.h"
+#include "help/HelpKey.h"
+#include "support/RecordingHelpEngine.h"
+#include "support/RecordingUrlOpener.h"
+#include "widgets/BevelPanel.h"
 
 #include <QApplication>
 #include <QLabel>

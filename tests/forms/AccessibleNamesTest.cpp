@@ -2,11 +2,11 @@
 // (a field the caption beside it, without the "&" and the colon), and the result and
 // end-date fields give their text as their value.
 
-#include "forms/AccessibleNames.h"
+#include "widgets/AccessibleNames.h"
 
 #include "CalendarHarness.h"
-#include "forms/BevelPanel.h"
 #include "forms/Unit2.h"
+#include "widgets/BevelPanel.h"
 
 #include <QAccessible>
 #include <QLabel>

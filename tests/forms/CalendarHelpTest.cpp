@@ -1,8 +1,8 @@
 // F1 in the calendar window, through the real bridge to a recording engine: each control's
 // own number, or the window's where the control has none.
 
-#include "app/RecordingHelpEngine.h"
 #include "forms/Unit3.h"
+#include "support/RecordingHelpEngine.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -1,8 +1,8 @@
 #include "CalendarHarness.h"
-#include "forms/DialogKeys.h"
-#include "forms/FormFonts.h"
-#include "forms/HelpContext.h"
-#include "forms/Scaling.h"
+#include "help/HelpContext.h"
+#include "widgets/DialogKeys.h"
+#include "widgets/FormFonts.h"
+#include "widgets/Scaling.h"
 
 #include <QAbstractItemModel>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "MainWindowHarness.h"
 #include "engine/Calculation.h"
-#include "forms/DialogKeys.h"
+#include "widgets/DialogKeys.h"
 
 #include <QLineEdit>
 

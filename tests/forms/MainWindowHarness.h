@@ -1,16 +1,19 @@
 #pragma once
 
 // Shared set-up of the main-window tests: a shown, active TForm1, a fixed notice clock that
-// counts its readings, a help recorder and a watch that closes any unexpected modal box.
+// counts its readings, a help recorder, the error box, and a watch that closes any
+// unexpected modal box.
 
-#include "ModalWatch.h"
-#include "fields/MaskedField.h"
-#include "fields/QtText.h"
-#include "forms/HelpRequests.h"
-#include "forms/NoticeBar.h"
-#include "forms/Notices.h"
-#include "forms/ResultField.h"
+#include "app/ErrorBox.h"
 #include "forms/Unit1.h"
+#include "help/HelpRequests.h"
+#include "notices/Notices.h"
+#include "support/ModalWatch.h"
+#include "widgets/ErrorReport.h"
+#include "widgets/MaskedField.h"
+#include "widgets/NoticeBar.h"
+#include "widgets/QtText.h"
+#include "widgets/ResultField.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -38,12 +41,14 @@ public:
             return m_clock;
         });
         SetHelp(&Help);
+        InstallErrorBox();
         QApplication::clipboard()->setText(QStringLiteral("sentinel"));
         Window = std::make_unique<TForm1>();
         Window->show();
         Window->activateWindow();
     }
     ~MainWindowHarness() {
+        SetErrorReporter({});
         SetHelp(nullptr);
         SetNoticeClock({});
     }

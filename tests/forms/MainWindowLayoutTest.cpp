@@ -1,10 +1,10 @@
 #include "MainWindowHarness.h"
-#include "forms/FocusedSelection.h"
-#include "forms/FormFonts.h"
-#include "forms/HelpContext.h"
-#include "forms/NoticeBar.h"
-#include "forms/Scaling.h"
 #include "forms/Unit2.h"
+#include "help/HelpContext.h"
+#include "widgets/FocusedSelection.h"
+#include "widgets/FormFonts.h"
+#include "widgets/NoticeBar.h"
+#include "widgets/Scaling.h"
 
 #include <QAction>
 #include <QLabel>

@@ -4,9 +4,9 @@
 // holds the documentation and files the main topic with a page that has content, 1 when
 // it does not, 2 on a wrong command line. Used by the installation and package checks.
 
-#include "app/HelpCollection.h"
-#include "app/HelpWindow.h"
 #include "app/ZarnApplication.h"
+#include "help/HelpCollection.h"
+#include "help/HelpWindow.h"
 
 #include <QCoreApplication>
 #include <QHelpEngineCore>

@@ -1,0 +1,44 @@
+# How Zarn's own libraries are set up, and the shared precompiled headers that keep the Qt
+# code quick to compile.
+
+# The headers that nearly every Qt source of the program and of its window tests includes,
+# compiled once. GCC takes a precompiled header only when the defines that reach it match, so
+# each kind of target (Qt libraries, Qt tests, GoogleTest tests) reuses one donor's.
+set(ZARN_QT_PCH_HEADERS
+  <QApplication> <QEvent> <QKeyEvent> <QLabel> <QLineEdit> <QList> <QObject>
+  <QPushButton> <QString> <QStringList> <QWidget> <string> <vector>)
+set(ZARN_GTEST_PCH_HEADERS <gtest/gtest.h> <string> <vector>)
+
+option(ZARN_PRECOMPILED_HEADERS "Share precompiled headers between Zarn's Qt and test targets" ON)
+
+# zarn_library_setup(<target> [QT])
+# One of the program's libraries: its headers are included from src/ ("engine/CalcState.h"),
+# the project's warnings apply, and a QT library gets moc and the shared Qt headers.
+function(zarn_library_setup target)
+  cmake_parse_arguments(ARG "QT" "" "" ${ARGN})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  zarn_target_warnings(${target})
+  if(ARG_QT)
+    set_target_properties(${target} PROPERTIES AUTOMOC ON)
+    zarn_reuse_pch(${target} zarn_qt_pch_donor ZARN_QT_PCH_HEADERS Qt6::Widgets)
+  endif()
+endfunction()
+
+# zarn_reuse_pch(<target> <donor> <headers variable> <link libraries...>)
+# The target reuses the donor's precompiled headers; the donor, an object library that
+# links the same libraries, is made by the first call.
+function(zarn_reuse_pch target donor headers)
+  if(NOT ZARN_PRECOMPILED_HEADERS)
+    return()
+  endif()
+  if(NOT TARGET ${donor})
+    set(source ${CMAKE_BINARY_DIR}/pch/${donor}.cpp)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/pch)
+    file(CONFIGURE OUTPUT ${source} CONTENT "// Builds the shared precompiled headers.\n")
+    add_library(${donor} OBJECT ${source})
+    target_link_libraries(${donor} PRIVATE ${ARGN})
+    zarn_target_warnings(${donor})
+    target_precompile_headers(${donor} PRIVATE ${${headers}})
+  endif()
+  target_precompile_headers(${target} REUSE_FROM ${donor})
+endfunction()

@@ -1,0 +1,23 @@
+#include "widgets/AccessibleNames.h"
+
+#include "widgets/FormFonts.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace zarn {
+
+QString AccessibleNameOf(const QString& caption) {
+    QString name = WithoutMnemonics(caption).simplified();
+    while (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    return name.trimmed();
+}
+
+void NameAfterLabel(QWidget* control, QLabel* label) {
+    control->setAccessibleName(AccessibleNameOf(label->text()));
+    label->setBuddy(control);
+}
+
+} // namespace zarn

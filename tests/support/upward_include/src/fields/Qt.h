@@ -1,0 +1,4 @@
+#pragma once
+
+// A pure library including Qt: the include check must refuse it.
+#include <QString>
