@@ -4,12 +4,14 @@
 #include "engine/NumberWords.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
+#include <string_view>
 
 namespace zarn {
 namespace {
@@ -83,11 +85,11 @@ TEST(NumberWords, WriteNumberAddsWordsOnlyWhereThereAreAny) {
 }
 
 // An independent reader of the words: each known word adds its value, "mil" multiplies
-// what came before it (or 1) by a thousand, "milh\xE3o" and its plural by a million. Gives no
-// value for an unknown word.
-std::optional<std::uint64_t> ReadWords(const std::string& words) {
-    static const std::map<std::string, std::uint64_t> values = [] {
-        std::map<std::string, std::uint64_t> v = {{"zero", 0}, {"cem", 100}};
+// what came before it (or 1) by a thousand, "milh\xE3o" (after "um" only) and its plural
+// (after more than one) by a million. Gives no value for an unknown word or "um mil".
+std::optional<std::uint64_t> ReadWords(std::string_view words) {
+    static const std::map<std::string, std::uint64_t, std::less<>> values = [] {
+        std::map<std::string, std::uint64_t, std::less<>> v = {{"zero", 0}, {"cem", 100}};
         const char* units[] = {"um",   "dois", "tr\xEAs", "quatro", "cinco",
                                "seis", "sete", "oito",    "nove"};
         const char* teens[] = {"dez",    "onze",      "doze",      "treze",   "quatorze",
@@ -109,18 +111,21 @@ std::optional<std::uint64_t> ReadWords(const std::string& words) {
         }
         return v;
     }();
-    std::istringstream in(words);
     std::uint64_t total = 0;
     std::uint64_t group = 0;
-    for (std::string word; in >> word;) {
+    while (!words.empty()) {
+        const std::size_t blank = words.find(' ');
+        const std::string_view word = words.substr(0, blank);
+        words = blank == std::string_view::npos ? std::string_view{} : words.substr(blank + 1);
         if (word == "e") {
             continue;
         }
-        if (word == "mil") {
+        if (word == "mil" && group != 1) {
             total += (group == 0 ? 1 : group) * 1000;
             group = 0;
-        } else if (word == "milh\xE3o" || word == "milh\xF5"
-                                                  "es") {
+        } else if ((word == "milh\xE3o" && group == 1) || (word == "milh\xF5"
+                                                                   "es" &&
+                                                           group > 1)) {
             total += group * 1000000;
             group = 0;
         } else if (const auto found = values.find(word); found != values.end()) {
