@@ -93,9 +93,8 @@ void ApplyMultiplyFraction(CalcState& state) {
 
 void ReadDenominator(CalcState& state) {
     const std::string& text = state.DenominatorText;
-    // Multiplying by a whole number N is increasing by (N - 1)/1. The test is on the
-    // text: "00" is not "0" and stays a zero denominator.
-    if (state.Multiply && (text.empty() || text == "0")) {
+    // Multiplying by a whole number N is increasing by (N - 1)/1.
+    if (state.Multiply && IsWholeMultiplier(text)) {
         state.Increase = true;
         state.Numerator -= 1;
         state.Denominator = 1;
@@ -113,6 +112,10 @@ void ReadDenominator(CalcState& state) {
 }
 
 } // namespace
+
+bool IsWholeMultiplier(std::string_view denominatorText) {
+    return denominatorText.empty() || denominatorText == "0";
+}
 
 void ParseOperation(CalcState& state) {
     ReadSign(state);

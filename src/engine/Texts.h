@@ -38,4 +38,16 @@ inline constexpr std::string_view kAfterYears = ", ";
 inline constexpr std::string_view kBeforeDays = " e ";
 inline constexpr std::string_view kBeforeFines = ", e ";
 
+// The calculation record: a line giving the term a chain starts from, and the words of a
+// step's operation before its fraction or multiplier.
+inline constexpr std::string_view kTermLinePrefix = "Pena: ";
+inline constexpr std::string_view kStepSeparator = ": ";
+inline constexpr std::string_view kIncreaseWords = "aumento de ";
+inline constexpr std::string_view kReductionWords = "diminui\xE7\xE3o de ";
+inline constexpr std::string_view kMultiplyWords = "multiplica\xE7\xE3o por ";
+
+// Joiners of a list of term parts: "a, b e c".
+inline constexpr std::string_view kListSeparator = ", ";
+inline constexpr std::string_view kListLastSeparator = " e ";
+
 } // namespace zarn
