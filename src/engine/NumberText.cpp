@@ -25,8 +25,8 @@ std::optional<double> ConvertDigits(std::string_view text, std::size_t maxDigits
         !std::all_of(text.begin(), text.end(), IsDecimalDigit)) {
         return std::nullopt;
     }
-    // At most nine digits: every partial value is a whole number far below 2^53, so
-    // each step is exact.
+    // Up to fifteen digits every partial value is a whole number below 2^53, so each step
+    // is exact.
     double value = 0;
     for (char c : text) {
         value = value * 10 + (c - '0');

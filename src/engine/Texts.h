@@ -51,3 +51,13 @@ inline constexpr std::string_view kListSeparator = ", ";
 inline constexpr std::string_view kListLastSeparator = " e ";
 
 } // namespace zarn
+
+// The answer of the applied fraction: the line shown when no usual operation gives the
+// resulting term, the one shown for a starting term of zero, the variation line's prefix
+// and the variation of a starting term of zero.
+inline constexpr std::string_view kNoFractionLine =
+    "Nenhuma fra\xE7\xE3o usual leva a esse resultado.";
+inline constexpr std::string_view kZeroStartLine =
+    "Com pena inicial zero, toda fra\xE7\xE3o d\xE1 zero: nenhuma pode ser apontada.";
+inline constexpr std::string_view kVariationPrefix = "Varia\xE7\xE3o: ";
+inline constexpr std::string_view kNoVariationText = "sem varia\xE7\xE3o calcul\xE1vel";
