@@ -4,6 +4,8 @@
 
 #include "engine/NumberWords.h"
 
+#include "support/Sweep.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -122,6 +124,9 @@ bool IsWellFormed(const std::string& words) {
 
 TEST(NumberWords, EveryNumberHasWellFormedWordsThatReadBack) {
     for (std::uint64_t n = 0; n <= kLargestNumberInWords; n += n < 1000000 ? 1 : 999983) {
+        if (!testing::InSweep(static_cast<long long>(n))) {
+            continue;
+        }
         const std::string words = NumberInWords(n);
         if (!IsWellFormed(words) || ReadWords(words) != n) {
             FAIL() << n << ": \"" << words << "\"";
