@@ -35,4 +35,8 @@ inline constexpr std::string_view kAfterYears = ", ";
 inline constexpr std::string_view kBeforeDays = " e ";
 inline constexpr std::string_view kBeforeFines = ", e ";
 
+// Joiners of a list of term parts: "a, b e c".
+inline constexpr std::string_view kListSeparator = ", ";
+inline constexpr std::string_view kListLastSeparator = " e ";
+
 } // namespace zarn
