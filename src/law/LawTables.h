@@ -19,8 +19,6 @@ namespace zarn {
 
 // ---- Counting a term -------------------------------------------------------------------
 
-inline constexpr long long kDaysPerYear = 360;
-inline constexpr long long kDaysPerMonth = 30;
 inline constexpr long long kMonthsPerYear = 12;
 
 inline constexpr LegalSource kFirstDayCounts{"CP art. 10"};

@@ -1,24 +1,13 @@
 #include "law/SpanLayout.h"
 
 #include "dates/DateError.h"
-#include "law/LawTables.h"
+#include "engine/TermText.h"
 
 #include <cstdint>
 
 namespace zarn {
 
 namespace {
-
-struct Base360Parts {
-    long long Years = 0;
-    long long Months = 0;
-    long long Days = 0;
-};
-
-Base360Parts SplitBase360(long long days) {
-    return Base360Parts{days / kDaysPerYear, days % kDaysPerYear / kDaysPerMonth,
-                        days % kDaysPerMonth};
-}
 
 bool InCalendar(DayNumber date) {
     return date >= kFirstDayNumber && date <= kLastDayNumber;
@@ -36,7 +25,7 @@ std::optional<DayNumber> LayCalendarDays(DayNumber from, long long days) {
 }
 
 std::optional<DayNumber> LayBase360(DayNumber from, long long days) {
-    const Base360Parts parts = SplitBase360(days);
+    const TermParts parts = SplitDays(days);
     if (parts.Years > kLastYear) {
         return std::nullopt;
     }
