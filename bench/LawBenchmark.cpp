@@ -48,7 +48,7 @@ void ComputeExecutionDatesOf(benchmark::State& state, CountingConvention convent
         ExecutionOutcome outcome = ComputeExecutionDates(request);
         benchmark::DoNotOptimize(outcome);
         if (withText) {
-            std::string text = WriteExecution(outcome.Dates, request.Facts, request.RemicaoDays);
+            std::string text = WriteExecution(outcome.Dates);
             benchmark::DoNotOptimize(text);
         }
     }

@@ -164,7 +164,7 @@ void CheckExecution(const ExecutionRequest& request) {
     if (dates.Parole) {
         CheckMilestone(*dates.Parole, dates.Start, dates);
     }
-    const std::string text = WriteExecution(dates, request.Facts, request.RemicaoDays);
+    const std::string text = WriteExecution(dates);
     Require(EndsWithClosingLine(text), "the execution text ends with the closing line");
     Require(WriteDayMonthYear(dates.LastDay).size() == 10, "a four-digit year");
 }

@@ -113,7 +113,9 @@ ExecutionOutcome ComputeExecutionDates(const ExecutionRequest& request) {
     ExecutionDates& dates = outcome.Dates;
     dates.Convention = request.Convention;
     dates.TermDays = request.TermDays;
-    dates.DeductedDays = facts.DetracaoDays + request.RemicaoDays;
+    dates.DetracaoDays = facts.DetracaoDays;
+    dates.RemicaoDays = request.RemicaoDays;
+    dates.DeductedDays = dates.DetracaoDays + dates.RemicaoDays;
     dates.Start = std::trunc(request.Start);
     const std::optional<DayNumber> lastDay =
         LastDayOf(dates.Start, dates.TermDays, dates.DeductedDays);

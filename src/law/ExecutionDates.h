@@ -46,7 +46,9 @@ struct ExecutionDates {
     // The days the shares are taken of: the term itself, or in calendar days the days of the
     // whole term from the start (the first and the last counted).
     long long CountedDays = 0;
-    long long DeductedDays = 0; // detracao and remicao
+    long long DetracaoDays = 0;
+    long long RemicaoDays = 0;
+    long long DeductedDays = 0; // both
     DayNumber Start = 0;
     Regime Initial = Regime::Aberto;
     ProgressionAnswer ProgressionRule;         // the inciso, its share and its article

@@ -38,13 +38,13 @@ std::string StartParagraph(const ExecutionDates& dates) {
            std::string(RegimeName(dates.Initial)) + ".";
 }
 
-std::string DeductionsParagraph(const CaseFacts& facts, long long remicaoDays) {
+std::string DeductionsParagraph(const ExecutionDates& dates) {
     std::vector<std::string> parts;
-    if (facts.DetracaoDays > 0) {
-        parts.push_back("detra\xE7\xE3o de " + DayCount(facts.DetracaoDays) + Cited(kDetracao));
+    if (dates.DetracaoDays > 0) {
+        parts.push_back("detra\xE7\xE3o de " + DayCount(dates.DetracaoDays) + Cited(kDetracao));
     }
-    if (remicaoDays > 0) {
-        parts.push_back("remi\xE7\xE3o de " + DayCount(remicaoDays) + Cited(kRemicao));
+    if (dates.RemicaoDays > 0) {
+        parts.push_back("remi\xE7\xE3o de " + DayCount(dates.RemicaoDays) + Cited(kRemicao));
     }
     if (parts.empty()) {
         return {};
@@ -81,10 +81,9 @@ std::string EndParagraph(const ExecutionDates& dates) {
 
 } // namespace
 
-std::string WriteExecution(const ExecutionDates& dates, const CaseFacts& facts,
-                           long long remicaoDays) {
+std::string WriteExecution(const ExecutionDates& dates) {
     std::vector<std::string> paragraphs{StartParagraph(dates)};
-    const std::string deductions = DeductionsParagraph(facts, remicaoDays);
+    const std::string deductions = DeductionsParagraph(dates);
     if (!deductions.empty()) {
         paragraphs.push_back(deductions);
     }

@@ -4,14 +4,12 @@
 // progression, parole and the end, each citing its article, then the convention used and
 // the closing line.
 
-#include "law/CaseFacts.h"
 #include "law/ExecutionDates.h"
 
 #include <string>
 
 namespace zarn {
 
-std::string WriteExecution(const ExecutionDates& dates, const CaseFacts& facts,
-                           long long remicaoDays);
+std::string WriteExecution(const ExecutionDates& dates);
 
 } // namespace zarn

@@ -112,7 +112,7 @@ TEST(AnalysisText, SixYearsExecutionWholeText) {
     const ExecutionOutcome outcome = ComputeExecutionDates(request);
     ASSERT_TRUE(outcome.Ok());
     EXPECT_EQ(
-        WriteExecution(outcome.Dates, request.Facts, request.RemicaoDays),
+        WriteExecution(outcome.Dates),
         "Execu\xE7\xE3o da pena de 6 anos a partir de 10/01/2021, no regime inicial "
         "semiaberto.\n\n"
         "Progress\xE3o para o regime aberto: 16% da pena, 345 dias (11 meses e 15 dias), a "
@@ -167,7 +167,7 @@ TEST(AnalysisText, ExecutionNamesItsConventionDeductionsAndEachDate) {
         request.RemicaoDays = row.remicao;
         const ExecutionOutcome outcome = ComputeExecutionDates(request);
         ASSERT_TRUE(outcome.Ok());
-        const std::string text = WriteExecution(outcome.Dates, request.Facts, row.remicao);
+        const std::string text = WriteExecution(outcome.Dates);
         for (const std::string_view part : row.parts) {
             EXPECT_TRUE(Holds(text, part)) << part;
         }
