@@ -41,3 +41,14 @@ function(zarn_add_qttest name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}" TIMEOUT 300)
 endfunction()
+
+# zarn_test_at_densities(<qttest name> <dpi...>)
+# Runs a Qt Test binary once more at each density, as QT_FONT_DPI sets it, so that a window
+# or a drawing is checked at 96 and at 192 dots per inch as well as at the platform's own.
+function(zarn_test_at_densities name)
+  foreach(dpi IN LISTS ARGN)
+    add_test(NAME ${name}_${dpi}dpi COMMAND ${name})
+    set_tests_properties(${name}_${dpi}dpi PROPERTIES
+      ENVIRONMENT "${ZARN_TEST_ENVIRONMENT};QT_FONT_DPI=${dpi}" TIMEOUT 300)
+  endforeach()
+endfunction()
