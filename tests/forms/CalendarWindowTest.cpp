@@ -1,5 +1,6 @@
 #include "CalendarHarness.h"
 #include "help/HelpContext.h"
+#include "support/DateOracle.h"
 #include "widgets/DialogKeys.h"
 #include "widgets/FormFonts.h"
 #include "widgets/Scaling.h"
@@ -21,26 +22,14 @@ const QString kFiveYearsSentence = QStringLiteral(" 5 anos, 10 meses e  0 dia, e
 const QString kErrorShown = QStringLiteral("Erro!   ");
 const QString kEmptyDateShown = QStringLiteral("__/__/____");
 
-// The end date by the standard library's civil calendar: the days, then the months, then
-// the years (a day that the month reached lacks becomes its last day), less one day.
+// The end date by the standard library's civil calendar.
 QString CivilEndDate(QDate start, int years, int months, int days) {
-    using namespace std::chrono;
-    sys_days date{year{start.year()} / month{static_cast<unsigned>(start.month())} /
-                  day{static_cast<unsigned>(start.day())}};
-    date += std::chrono::days{std::max(days, 0)};
-    year_month_day shifted{date};
-    auto lastDayIfNeeded = [](year_month_day value) {
-        return value.ok() ? value : year_month_day{value.year() / value.month() / last};
-    };
-    if (months > 0) {
-        shifted = lastDayIfNeeded(shifted + std::chrono::months{months});
-    }
-    if (years > 0) {
-        shifted = lastDayIfNeeded(shifted + std::chrono::years{years});
-    }
-    const year_month_day end{sys_days{shifted} - std::chrono::days{1}};
-    return QString::asprintf("%02u/%02u/%04d", static_cast<unsigned>(end.day()),
-                             static_cast<unsigned>(end.month()), static_cast<int>(end.year()));
+    namespace chr = std::chrono;
+    const chr::sys_days day{chr::year{start.year()} /
+                            chr::month{static_cast<unsigned>(start.month())} /
+                            chr::day{static_cast<unsigned>(start.day())}};
+    return QString::fromStdString(
+        testing::DateText(*testing::OracleEndDate(day, years, months, days)));
 }
 
 } // namespace
