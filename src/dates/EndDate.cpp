@@ -1,6 +1,7 @@
 #include "dates/EndDate.h"
 
 #include "dates/CivilDate.h"
+#include "dates/DateError.h"
 #include "dates/DateSettings.h"
 #include "dates/DateText.h"
 
@@ -65,6 +66,17 @@ bool SlicesFormValidDate(std::int32_t year, std::int32_t month, std::int32_t day
                           static_cast<std::uint16_t>(day));
 }
 
+// The day, month and year slices of a start-date text form a valid date.
+bool StartSlicesFormValidDate(std::string_view start) {
+    const std::int32_t day =
+        ReadWholeNumber(Slice(start, kDaySliceStart, kDayMonthSliceLength)).Value;
+    const std::int32_t month =
+        ReadWholeNumber(Slice(start, kMonthSliceStart, kDayMonthSliceLength)).Value;
+    const std::int32_t year =
+        ReadWholeNumber(Slice(start, kYearSliceStart, kYearSliceLength)).Value;
+    return SlicesFormValidDate(year, month, day);
+}
+
 EndDateOutcome ErrorOutcome() {
     return EndDateOutcome{true, kEndDateErrorMark};
 }
@@ -110,16 +122,20 @@ WholeNumberReading ReadWholeNumber(std::string_view text) {
     return WholeNumberReading{static_cast<std::int32_t>(negative ? -magnitude : magnitude), false};
 }
 
+std::optional<DayNumber> ReadStartDate(const std::string& startDateText) {
+    if (!StartSlicesFormValidDate(startDateText)) {
+        return std::nullopt;
+    }
+    try {
+        return ReadDateText(startDateText);
+    } catch (const DateError&) {
+        return std::nullopt;
+    }
+}
+
 EndDateOutcome ComputeEndDate(const std::string& yearsText, const std::string& monthsText,
                               const std::string& daysText, const std::string& startDateText) {
-    const std::string_view start = startDateText;
-    const std::int32_t startDay =
-        ReadWholeNumber(Slice(start, kDaySliceStart, kDayMonthSliceLength)).Value;
-    const std::int32_t startMonth =
-        ReadWholeNumber(Slice(start, kMonthSliceStart, kDayMonthSliceLength)).Value;
-    const std::int32_t startYear =
-        ReadWholeNumber(Slice(start, kYearSliceStart, kYearSliceLength)).Value;
-    if (!SlicesFormValidDate(startYear, startMonth, startDay)) {
+    if (!StartSlicesFormValidDate(startDateText)) {
         return ErrorOutcome();
     }
 

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace zarn {
@@ -284,6 +285,34 @@ TEST_F(EndDateTest, TheStartIsReadUnderTheSettingsInForceAndTheEndWrittenUnderTh
     DateSettings() = DateSettingsRecord{'-', "dd-mm-yyyy"};
     EXPECT_THROW(ComputeEndDate("1", "", "", "01/05/2008"), DateError);
     EXPECT_EQ(DateSettings().Pattern, "dd-mm-yyyy");
+}
+
+// A one-day term ends on its start, so the calendar itself says which start texts read as
+// a date, and as which: the start-date reading agrees with it, and never throws.
+TEST_F(EndDateTest, TheStartDateReadsExactlyWhereTheCalendarGivesADate) {
+    const std::string starts[] = {
+        "10/01/2021", "1 /5 /2008", " 1/ 5/2008", "01/05/ 2008", "01/05/08  ",  "01/05/00  ",
+        "  /05/2008", "01/05/    ", "",           "01/05",       "-1/05/2008",  "01/05/0000",
+        "32/01/2008", "29/02/2009", "29/02/2008", "01/05/2 08",  "01/05/2008x", "01/01/0001",
+        "31/12/9999", "  /  /    ", "ab/cd/efgh",
+    };
+    for (const std::string& start : starts) {
+        SCOPED_TRACE("'" + start + "'");
+        std::optional<std::string> calendar;
+        try {
+            const EndDateOutcome outcome = ComputeEndDate("", "", "1", start);
+            if (!outcome.IsError) {
+                calendar = outcome.Text;
+            }
+        } catch (const DateError&) {
+        }
+        std::optional<DayNumber> read;
+        EXPECT_NO_THROW(read = ReadStartDate(start));
+        ASSERT_EQ(read.has_value(), calendar.has_value());
+        if (read) {
+            EXPECT_EQ(testing::DateText(testing::DayOf(*read)), *calendar);
+        }
+    }
 }
 
 TEST_F(EndDateTest, MatchesTheStandardCalendarOverASweep) {
