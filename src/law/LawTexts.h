@@ -17,6 +17,10 @@ inline constexpr std::string_view kDetracaoTooLongMessage =
     "Os dias de detra\xE7\xE3o passam do limite do c\xE1lculo.";
 inline constexpr std::string_view kRemicaoTooLongMessage =
     "Os dias de remi\xE7\xE3o passam do limite do c\xE1lculo.";
+// A start date that is no date of the calendar, or that does not read as one.
+inline constexpr std::string_view kUnreadableStartMessage =
+    "Data de in\xED"
+    "cio inv\xE1lida: digite dia, m\xEAs e ano (dd/mm/aaaa).";
 inline constexpr std::string_view kDateOutOfRangeMessage =
     "Data fora do calend\xE1rio: as datas v\xE3o de 01/01/0001 a 31/12/9999.";
 
