@@ -99,6 +99,9 @@ void TestHelpWindow::ContextShowsItsTopic_data() {
     QTest::newRow("6 result field") << 6 << "resultado.html" << QStringLiteral("O campo Resultado");
     QTest::newRow("8 input fields") << 8 << "campos.html" << QStringLiteral("Campos de entrada");
     QTest::newRow("11 commands") << 11 << "comandos.html" << QStringLiteral("Botões de comando");
+    QTest::newRow("23 execution") << 23 << "execucao.html"
+                                  << QStringLiteral(
+                                         "Execução penal: progressão, livramento e término");
 }
 
 void TestHelpWindow::ContextShowsItsTopic() {
@@ -283,7 +286,7 @@ void TestHelpWindow::PagesAreWhole() {
     const QStringList names = core.registeredDocumentations();
     QCOMPARE(names.size(), 1);
     const QList<QUrl> pages = core.files(names.first(), QString(), QStringLiteral("html"));
-    QCOMPARE(pages.size(), 9);
+    QCOMPARE(pages.size(), 10);
 
     static const QRegularExpression href(QStringLiteral("href=\"([^\"]+)\""));
     int accented = 0;
@@ -327,7 +330,7 @@ void TestHelpWindow::ContentsTitlesAreThePageTitles() {
         }
     }
     listed.sort();
-    QCOMPARE(listed.size(), 9);
+    QCOMPARE(listed.size(), 10);
     QCOMPARE(listed.removeDuplicates(), 0);
     QVERIFY2(engine.Window()->Engine()->contentWidget()->isExpanded(model.index(0, 0)),
              "the contents open with every topic in sight");
