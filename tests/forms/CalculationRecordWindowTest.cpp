@@ -167,7 +167,10 @@ void CalculationRecordWindowTest::KeysOfTheWindow() {
         QCOMPARE(h.Focus(), cycle[i]);
     }
 
-    // Enter in the text presses Copiar, the default.
+    // Alt+P takes the keyboard back to the text, where Enter presses Copiar, the default.
+    w->CloseButton->setFocus();
+    h.Key(Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(h.Focus(), w->StepsText);
     QApplication::clipboard()->setText(QStringLiteral("sentinel"));
     h.Enter();
     QCOMPARE(h.Clipboard(), kPenaLine + '\n' + kIncreaseLine);
