@@ -3,12 +3,10 @@
 // clipboard, Limpar and the check box, the keys, F1 and the layout.
 
 #include "RecordWindowHarness.h"
-#include "help/HelpContext.h"
+#include "support/LayoutChecks.h"
 #include "support/RecordingHelpEngine.h"
-#include "widgets/FormFonts.h"
 #include "widgets/Scaling.h"
 
-#include <QLabel>
 #include <QMenu>
 
 namespace zarn {
@@ -253,29 +251,23 @@ void CalculationRecordWindowTest::NothingIsClippedOrOverlaps() {
     QCOMPARE(w.size(), QSize(Scaled(&w, 520), Scaled(&w, 341)));
     QCOMPARE(w.minimumSize(), w.size());
 
-    auto checkFits = [&w] {
-        QVERIFY(CaptionWidth(w.StepsLabel->font(), w.StepsLabel->text()) <= w.StepsLabel->width());
-        for (QPushButton* button : {w.CopyButton, w.ClearButton, w.CloseButton}) {
-            QVERIFY2(CaptionWidth(button->font(), button->text()) < button->width(),
-                     qPrintable(button->text()));
+    // The caption, the text below it, then the check box and the buttons on one row.
+    auto layoutFaults = [&w] {
+        const QList<const QWidget*> controls = {w.StepsLabel, w.StepsText,   w.InWords,
+                                                w.CopyButton, w.ClearButton, w.CloseButton};
+        QStringList faults = testing::ControlsOutside(&w, controls);
+        faults << testing::OverlappingControls(&w, controls);
+        faults << testing::CutCaptions(controls);
+        faults << testing::RowsInReadingOrder(
+            &w, {{w.StepsLabel},
+                 {w.StepsText},
+                 {w.InWords, w.CopyButton, w.ClearButton, w.CloseButton}});
+        if (!w.InWords->rect().contains(QRect(QPoint(0, 0), w.InWords->sizeHint()))) {
+            faults << QStringLiteral("InWords is smaller than its box and caption");
         }
-        QVERIFY(w.InWords->sizeHint().width() <= w.InWords->width());
-        QVERIFY(w.InWords->sizeHint().height() <= w.InWords->height());
-        const QList<QWidget*> controls = {w.StepsLabel, w.StepsText,   w.InWords,
-                                          w.CopyButton, w.ClearButton, w.CloseButton};
-        for (qsizetype i = 0; i < controls.size(); ++i) {
-            QVERIFY2(w.rect().contains(controls[i]->geometry()),
-                     qPrintable(controls[i]->objectName()));
-            for (qsizetype j = i + 1; j < controls.size(); ++j) {
-                QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-                         qPrintable(controls[i]->objectName() + ' ' + controls[j]->objectName()));
-            }
-        }
+        return faults.join(QLatin1Char('\n'));
     };
-    checkFits();
-    if (QTest::currentTestFailed()) {
-        return;
-    }
+    QVERIFY2(layoutFaults().isEmpty(), qPrintable(layoutFaults()));
 
     // A larger window gives the text the room; the bottom row keeps to its corner.
     const QRect text = w.StepsText->geometry();
@@ -283,7 +275,7 @@ void CalculationRecordWindowTest::NothingIsClippedOrOverlaps() {
     w.resize(w.width() + 200, w.height() + 100);
     QCOMPARE(w.StepsText->geometry(), text.adjusted(0, 0, 200, 100));
     QCOMPARE(w.CloseButton->geometry().bottomRight(), close + QPoint(200, 100));
-    checkFits();
+    QVERIFY2(layoutFaults().isEmpty(), qPrintable(layoutFaults()));
 }
 
 } // namespace zarn
