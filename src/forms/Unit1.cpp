@@ -47,6 +47,9 @@ TForm1::~TForm1() {
     // The copy command follows the focus; it goes before the fields it watches.
     delete m_copy;
     m_copy = nullptr;
+    // The record's window shows the record, a member that goes before the child windows.
+    delete m_recordWindow;
+    m_recordWindow = nullptr;
 }
 
 void TForm1::SetAboutBox(QDialog* aboutBox) {

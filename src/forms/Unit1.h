@@ -46,8 +46,8 @@ public:
     const CalcState& State() const { return m_state; }
 
     // The written record of the chain: a step for each Calcula that gave a result; Volta
-    // forgets the last one, Novo calculo empties it. Shown by Ferramentas > Memoria do
-    // calculo.
+    // forgets the last one, Novo cálculo empties it. Shown by Ferramentas > Memória do
+    // cálculo.
     const CalcRecord& Record() const { return m_record; }
 
     // The window of the written record, or null before its first opening.
