@@ -1,6 +1,7 @@
 #include "forms/MainFormBuilder.h"
 
 #include "fields/ProgramMasks.h"
+#include "forms/CalculationRecordWindow.h"
 #include "forms/Unit1.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
@@ -229,6 +230,7 @@ void MainFormBuilder::CreateMenu() {
     m_form.Editar1 = m_form.MainMenu1->addMenu(QStringLiteral("Editar"));
     m_form.Editar1->setObjectName(QStringLiteral("Editar1"));
     m_form.Editar1->addAction(m_form.EditCopy1);
+    CreateToolsMenu();
     m_form.Contedo1 = m_form.MainMenu1->addMenu(QStringLiteral("&Ajuda"));
     m_form.Contedo1->setObjectName(QStringLiteral("Contedo1"));
     m_form.Contedo1->addAction(m_form.HelpContents);
@@ -239,6 +241,28 @@ void MainFormBuilder::CreateMenu() {
     SetHelpContext(m_form.Editar1->menuAction(), 0);
     SetHelpContext(m_form.Contedo1, kMainWindowHelpContext);
     SetHelpContext(m_form.Contedo1->menuAction(), kMainWindowHelpContext);
+}
+
+void MainFormBuilder::CreateToolsMenu() {
+    m_form.Ferramentas1 = m_form.MainMenu1->addMenu(ToQString("&Ferramentas"));
+    m_form.Ferramentas1->setObjectName(QStringLiteral("Ferramentas1"));
+    SetHelpContext(m_form.Ferramentas1, kMainWindowHelpContext);
+    SetHelpContext(m_form.Ferramentas1->menuAction(), kMainWindowHelpContext);
+
+    // Memória do cálculo: the written record of the chain.
+    m_form.FerramentasMemoria =
+        AddTool("FerramentasMemoria", kCalculationRecordCaption, kCalculationRecordHelpContext);
+    m_form.FerramentasMemoria->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+}
+
+QAction* MainFormBuilder::AddTool(const char* name, const char* caption, int helpContext) {
+    auto* action = new QAction(ToQString(caption), &m_form);
+    action->setObjectName(QString::fromLatin1(name));
+    SetHelpContext(action, helpContext);
+    m_form.Ferramentas1->addAction(action);
+    // Its shortcut works wherever the main window's focus is.
+    m_form.addAction(action);
+    return action;
 }
 
 void MainFormBuilder::SizeWindow() {
