@@ -7,6 +7,7 @@
 
 #include "engine/CalcState.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,5 +50,20 @@ FractionAnswer FindAppliedFraction(const TermTexts& before, const TermTexts& aft
 // The lines to show: the error message alone; or each match (the no-match or zero-start
 // line when there is none), then the variation line.
 std::vector<std::string> AnswerLines(const FractionAnswer& answer);
+
+// The two terms of the last Calcula that gave a result: the term it started from (its
+// cleaned inputs, "0" left empty, as Volta brings them back) and the term it gave (its
+// results without blanks, "0" left empty, as Continua carries them). A result wider than
+// its field is not cut to its first digits: the resulting term is left empty and
+// ResultFits says why.
+struct CalculationTerms {
+    TermTexts Before;
+    TermTexts After;
+    bool ResultFits = true;
+};
+
+// Nothing when the last Calcula gave no result (none yet, or an input error). The record
+// itself is only read.
+std::optional<CalculationTerms> LastCalculationTerms(const CalcState& state);
 
 } // namespace zarn
