@@ -1,6 +1,7 @@
 #include "forms/MainFormBuilder.h"
 
 #include "fields/ProgramMasks.h"
+#include "forms/AppliedFractionWindow.h"
 #include "forms/Unit1.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
@@ -39,6 +40,8 @@ const QColor kBlueCaption(0x00, 0x00, 0xFF);
 
 // The notice line under the title, fixed for the life of the window.
 constexpr const char* kNoticeFieldText = "Dosimetria da pena";
+// The menu of the analysis windows, between Editar and Ajuda.
+constexpr const char* kToolsMenuCaption = "&Ferramentas";
 // The status bar's name for screen readers.
 constexpr const char* kStatusBarName = "Barra de status";
 
@@ -229,6 +232,7 @@ void MainFormBuilder::CreateMenu() {
     m_form.Editar1 = m_form.MainMenu1->addMenu(QStringLiteral("Editar"));
     m_form.Editar1->setObjectName(QStringLiteral("Editar1"));
     m_form.Editar1->addAction(m_form.EditCopy1);
+    CreateToolsMenu();
     m_form.Contedo1 = m_form.MainMenu1->addMenu(QStringLiteral("&Ajuda"));
     m_form.Contedo1->setObjectName(QStringLiteral("Contedo1"));
     m_form.Contedo1->addAction(m_form.HelpContents);
@@ -239,6 +243,25 @@ void MainFormBuilder::CreateMenu() {
     SetHelpContext(m_form.Editar1->menuAction(), 0);
     SetHelpContext(m_form.Contedo1, kMainWindowHelpContext);
     SetHelpContext(m_form.Contedo1->menuAction(), kMainWindowHelpContext);
+}
+
+// Ferramentas: one item for each analysis window, each item its own block.
+void MainFormBuilder::CreateToolsMenu() {
+    m_form.Ferramentas1 = m_form.MainMenu1->addMenu(ToQString(kToolsMenuCaption));
+    m_form.Ferramentas1->setObjectName(QStringLiteral("Ferramentas1"));
+    SetHelpContext(m_form.Ferramentas1, kMainWindowHelpContext);
+    SetHelpContext(m_form.Ferramentas1->menuAction(), kMainWindowHelpContext);
+
+    // Ferramentas > Fração aplicada
+    m_form.FerramentasFracao =
+        NewToolItem("FerramentasFracao", kAppliedFractionCaption, kAppliedFractionHelpContext);
+}
+
+QAction* MainFormBuilder::NewToolItem(const char* name, const char* caption, int helpContext) {
+    QAction* item = m_form.Ferramentas1->addAction(ToQString(caption));
+    item->setObjectName(QString::fromLatin1(name));
+    SetHelpContext(item, helpContext);
+    return item;
 }
 
 void MainFormBuilder::SizeWindow() {

@@ -1,9 +1,11 @@
 #include "forms/Unit1.h"
 
 #include "dates/Clock.h"
+#include "engine/AppliedFraction.h"
 #include "engine/CalcFlow.h"
 #include "engine/Calculation.h"
 #include "engine/Texts.h"
+#include "forms/AppliedFractionWindow.h"
 #include "forms/MainFormBuilder.h"
 #include "forms/Unit3.h"
 #include "help/HelpContext.h"
@@ -84,6 +86,7 @@ void TForm1::ConnectHandlers() {
     onTrigger(HelpContents, &TForm1::HelpContentsExecute);
     onTrigger(HelpIndex, &TForm1::HelpIndexExecute);
     onTrigger(HelpAbout, &TForm1::HelpAboutExecute);
+    onTrigger(FerramentasFracao, &TForm1::FerramentasFracaoExecute);
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5}) {
         connect(field, &MaskedField::Clicked, this, Guarded([this] { CursorIniciaExecute(); }));
@@ -272,6 +275,13 @@ void TForm1::HelpAboutExecute() {
     if (m_aboutBox) {
         m_aboutBox->exec();
     }
+}
+
+void TForm1::FerramentasFracaoExecute() {
+    if (!m_fractionWindow) {
+        m_fractionWindow = new AppliedFractionWindow(this);
+    }
+    m_fractionWindow->Open(LastCalculationTerms(m_state));
 }
 
 } // namespace zarn

@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace zarn {
 
+class AppliedFractionWindow;
 class CopyCommand;
 class DialogKeys;
 class MaskedField;
@@ -44,6 +45,9 @@ public:
 
     // The window's Enter, default-button and accelerator keys.
     DialogKeys* Keys() const { return m_keys; }
+
+    // The window of Ferramentas > Fração aplicada; null until its first opening.
+    AppliedFractionWindow* FractionWindow() const { return m_fractionWindow; }
 
     // Components, in the window's order of child controls.
     QLabel* Label1 = nullptr;
@@ -77,6 +81,9 @@ public:
     QList<QIcon> ImageList1;         // 0: Copiar; 1: Ajuda and Conteúdo
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Editar1 = nullptr;
+    QMenu* Ferramentas1 = nullptr; // the analysis windows
+    // Ferramentas > Fração aplicada
+    QAction* FerramentasFracao = nullptr;
     QMenu* Contedo1 = nullptr; // the Ajuda menu
     QAction* N1 = nullptr;     // separator above Sobre...
 
@@ -93,6 +100,8 @@ public:
     void HelpContentsExecute2();
     void HelpIndexExecute();
     void HelpAboutExecute();
+    // Ferramentas > Fração aplicada
+    void FerramentasFracaoExecute();
 
     // The calendar's Sair has hidden it: the keyboard comes back to the years field.
     void CalendarClosedBySair();
@@ -119,6 +128,7 @@ private:
     CopyCommand* m_copy = nullptr;
     QDialog* m_aboutBox = nullptr;
     TForm3* m_calendar = nullptr;
+    AppliedFractionWindow* m_fractionWindow = nullptr;
 };
 
 } // namespace zarn
