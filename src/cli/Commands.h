@@ -8,5 +8,6 @@ namespace zarn {
 
 const Command& SentenceCommand(); // pena: one calculation of the main window
 const Command& EndDateCommand();  // termino: the calendar's end date
+const Command& FractionCommand(); // fracao: the fraction that turned one term into another
 
 } // namespace zarn

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zarn {
@@ -23,6 +24,14 @@ struct TermTexts {
 
 // The two terms compared: the one the operation starts from, and the one it gave.
 enum class TermSide { Before, After };
+
+// Their names, as the window's rows and the command line's messages call them.
+inline constexpr std::string_view kBeforeTermName = "Antes";
+inline constexpr std::string_view kAfterTermName = "Depois";
+
+inline std::string_view TermName(TermSide side) {
+    return side == TermSide::Before ? kBeforeTermName : kAfterTermName;
+}
 
 struct FractionAnswer {
     bool Ok = false;

@@ -98,8 +98,8 @@ void AppliedFractionWindow::CreateControls() {
     Label1 = NewLabel(this, "ANOS", kFormFontHeight, nullptr);
     Label2 = NewLabel(this, "MESES", kFormFontHeight, nullptr);
     Label3 = NewLabel(this, "DIAS", kFormFontHeight, nullptr);
-    Label4 = NewLabel(this, "Antes:", kFormFontHeight, nullptr);
-    Label5 = NewLabel(this, "Depois:", kFormFontHeight, nullptr);
+    Label4 = NewRowLabel(TermSide::Before);
+    Label5 = NewRowLabel(TermSide::After);
     Label6 = NewLabel(this, "Resposta:", kFormFontHeight, nullptr);
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6}) {
@@ -110,6 +110,13 @@ void AppliedFractionWindow::CreateControls() {
     Memo1->setFocusPolicy(Qt::StrongFocus);
     // Copiar has something to copy only once there is an answer.
     Button2->setEnabled(false);
+}
+
+// A row's caption: the term's name and a colon.
+QLabel* AppliedFractionWindow::NewRowLabel(TermSide side) {
+    QLabel* label = NewLabel(this, "", kFormFontHeight, nullptr);
+    label->setText(ToQString(TermName(side)) + QLatin1Char(':'));
+    return label;
 }
 
 void AppliedFractionWindow::NameControls() {

@@ -70,6 +70,7 @@ protected:
 
 private:
     void CreateControls();
+    QLabel* NewRowLabel(TermSide side);
     void NameControls();
     void PlaceControls();
     void CentreCaptions();

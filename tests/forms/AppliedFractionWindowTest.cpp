@@ -6,8 +6,8 @@
 
 #include "MainWindowHarness.h"
 #include "help/HelpContext.h"
+#include "support/LayoutChecks.h"
 #include "support/RecordingHelpEngine.h"
-#include "widgets/FormFonts.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -297,30 +297,30 @@ void AppliedFractionWindowTest::ControlsAreNamedForScreenReaders() {
 void AppliedFractionWindowTest::LayoutFits() {
     FractionHarness h;
     QVERIFY(h.Open());
-    AppliedFractionWindow& w = *h.Fraction();
-    for (QPushButton* button : {w.Button1, w.Button2}) {
-        QVERIFY2(CaptionWidth(button->font(), button->text()) < button->width(),
-                 qPrintable(button->text()));
-    }
-    const QList<QWidget*> controls =
-        w.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget* control : controls) {
-        if (auto* label = qobject_cast<QLabel*>(control)) {
-            QVERIFY2(CaptionWidth(label->font(), label->text()) <= label->width(),
-                     qPrintable(label->text()));
-        }
-        QVERIFY2(w.rect().contains(control->geometry()), qPrintable(control->objectName()));
-        for (QWidget* other : controls) {
-            QVERIFY2(other == control || !control->geometry().intersects(other->geometry()),
-                     qPrintable(control->objectName() + " / " + other->objectName()));
-        }
-    }
+    const AppliedFractionWindow& w = *h.Fraction();
+    const QList<const QWidget*> controls = {w.Label1,    w.Label2,    w.Label3,    w.Label4,
+                                            w.MaskEdit1, w.MaskEdit2, w.MaskEdit3, w.Label5,
+                                            w.MaskEdit4, w.MaskEdit5, w.MaskEdit6, w.Button1,
+                                            w.Label6,    w.Memo1,     w.Button2};
+    QStringList faults = testing::ControlsOutside(&w, controls);
+    faults << testing::OverlappingControls(&w, controls);
+    faults << testing::CutCaptions(controls);
+    // The column captions, the Antes row, the Depois row with Calcula, then the answer
+    // under its caption and Copiar.
+    faults << testing::RowsInReadingOrder(
+        &w, {{w.Label1, w.Label2, w.Label3},
+             {w.Label4, w.MaskEdit1, w.MaskEdit2, w.MaskEdit3},
+             {w.Label5, w.MaskEdit4, w.MaskEdit5, w.MaskEdit6, w.Button1},
+             {w.Label6},
+             {w.Memo1},
+             {w.Button2}});
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    QVERIFY(w.MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("888")) <
+            w.MaskEdit1->width());
     // The longest line of an answer shows whole, without scrolling sideways.
     h.Enter(); // a zero start
     QVERIFY(h.Answer().startsWith(QStringLiteral("Com pena inicial zero")));
     QCOMPARE(w.Memo1->horizontalScrollBar()->maximum(), 0);
-    QVERIFY(w.MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("888")) <
-            w.MaskEdit1->width());
 }
 
 } // namespace zarn
