@@ -25,8 +25,6 @@ namespace {
 constexpr int kClientWidth = 425;
 constexpr int kClientHeight = 328;
 constexpr int kFormFontHeight = 13;
-// The space kept between a caption and the control on its right.
-constexpr int kLabelGap = 4;
 
 // Left edges of the three columns of term fields, and the tops of the two rows.
 constexpr int kYearsLeft = 112;
