@@ -12,6 +12,7 @@ std::span<const Command> Commands() {
         SentenceCommand(),
         EndDateCommand(),
         MemoryCommand(),
+        FractionCommand(),
     };
     return kCommands;
 }

@@ -1,6 +1,7 @@
 #include "forms/MainFormBuilder.h"
 
 #include "fields/ProgramMasks.h"
+#include "forms/AppliedFractionWindow.h"
 #include "forms/CalculationRecordWindow.h"
 #include "forms/Unit1.h"
 #include "help/HelpContext.h"
@@ -40,6 +41,8 @@ const QColor kBlueCaption(0x00, 0x00, 0xFF);
 
 // The notice line under the title, fixed for the life of the window.
 constexpr const char* kNoticeFieldText = "Dosimetria da pena";
+// The menu of the analysis windows, between Editar and Ajuda.
+constexpr const char* kToolsMenuCaption = "&Ferramentas";
 // The status bar's name for screen readers.
 constexpr const char* kStatusBarName = "Barra de status";
 
@@ -243,8 +246,9 @@ void MainFormBuilder::CreateMenu() {
     SetHelpContext(m_form.Contedo1->menuAction(), kMainWindowHelpContext);
 }
 
+// Ferramentas: one item for each analysis window, each item its own block.
 void MainFormBuilder::CreateToolsMenu() {
-    m_form.Ferramentas1 = m_form.MainMenu1->addMenu(ToQString("&Ferramentas"));
+    m_form.Ferramentas1 = m_form.MainMenu1->addMenu(ToQString(kToolsMenuCaption));
     m_form.Ferramentas1->setObjectName(QStringLiteral("Ferramentas1"));
     SetHelpContext(m_form.Ferramentas1, kMainWindowHelpContext);
     SetHelpContext(m_form.Ferramentas1->menuAction(), kMainWindowHelpContext);
@@ -253,6 +257,9 @@ void MainFormBuilder::CreateToolsMenu() {
     m_form.FerramentasMemoria =
         AddTool("FerramentasMemoria", kCalculationRecordCaption, kCalculationRecordHelpContext);
     m_form.FerramentasMemoria->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    // Fração aplicada: which usual fraction turned one term into another.
+    m_form.FerramentasFracao =
+        AddTool("FerramentasFracao", kAppliedFractionCaption, kAppliedFractionHelpContext);
 }
 
 QAction* MainFormBuilder::AddTool(const char* name, const char* caption, int helpContext) {

@@ -1,9 +1,11 @@
 #include "forms/Unit1.h"
 
 #include "dates/Clock.h"
+#include "engine/AppliedFraction.h"
 #include "engine/CalcFlow.h"
 #include "engine/Calculation.h"
 #include "engine/Texts.h"
+#include "forms/AppliedFractionWindow.h"
 #include "forms/CalculationRecordWindow.h"
 #include "forms/MainFormBuilder.h"
 #include "forms/Unit3.h"
@@ -89,6 +91,7 @@ void TForm1::ConnectHandlers() {
     onTrigger(HelpIndex, &TForm1::HelpIndexExecute);
     onTrigger(HelpAbout, &TForm1::HelpAboutExecute);
     onTrigger(FerramentasMemoria, &TForm1::FerramentasMemoriaExecute);
+    onTrigger(FerramentasFracao, &TForm1::FerramentasFracaoExecute);
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5}) {
         connect(field, &MaskedField::Clicked, this, Guarded([this] { CursorIniciaExecute(); }));
@@ -312,6 +315,13 @@ void TForm1::FerramentasMemoriaExecute() {
         m_recordWindow = new CalculationRecordWindow(m_record, this);
     }
     m_recordWindow->Open();
+}
+
+void TForm1::FerramentasFracaoExecute() {
+    if (!m_fractionWindow) {
+        m_fractionWindow = new AppliedFractionWindow(this);
+    }
+    m_fractionWindow->Open(LastCalculationTerms(m_state));
 }
 
 } // namespace zarn

@@ -22,6 +22,7 @@ class QPushButton;
 
 namespace zarn {
 
+class AppliedFractionWindow;
 class CalculationRecordWindow;
 class CopyCommand;
 class DialogKeys;
@@ -56,6 +57,9 @@ public:
     // The window's Enter, default-button and accelerator keys.
     DialogKeys* Keys() const { return m_keys; }
 
+    // The window of Ferramentas > Fração aplicada; null until its first opening.
+    AppliedFractionWindow* FractionWindow() const { return m_fractionWindow; }
+
     // Components, in the window's order of child controls.
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -88,8 +92,9 @@ public:
     QList<QIcon> ImageList1;         // 0: Copiar; 1: Ajuda and Conteúdo
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Editar1 = nullptr;
-    QMenu* Ferramentas1 = nullptr;
-    QAction* FerramentasMemoria = nullptr; // menu item Memória do cálculo, Ctrl+M
+    QMenu* Ferramentas1 = nullptr;         // the analysis windows
+    QAction* FerramentasMemoria = nullptr; // Memória do cálculo, Ctrl+M
+    QAction* FerramentasFracao = nullptr;  // Fração aplicada
     QMenu* Contedo1 = nullptr;             // the Ajuda menu
     QAction* N1 = nullptr;                 // separator above Sobre...
 
@@ -107,6 +112,8 @@ public:
     void HelpIndexExecute();
     void HelpAboutExecute();
     void FerramentasMemoriaExecute();
+    // Ferramentas > Fração aplicada
+    void FerramentasFracaoExecute();
 
     // The calendar's Sair has hidden it: the keyboard comes back to the years field.
     void CalendarClosedBySair();
@@ -139,6 +146,7 @@ private:
     CopyCommand* m_copy = nullptr;
     QDialog* m_aboutBox = nullptr;
     TForm3* m_calendar = nullptr;
+    AppliedFractionWindow* m_fractionWindow = nullptr;
 };
 
 } // namespace zarn
