@@ -8,6 +8,10 @@
 #include "law/ExecutionText.h"
 #include "law/LawTexts.h"
 
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
 namespace zarn {
 namespace {
 
@@ -23,7 +27,7 @@ struct Reading {
     long long Days = 0;
 };
 
-Reading ReadTerm(const ExecutionFields& fields) {
+Reading ReadTermFields(const ExecutionFields& fields) {
     CalcState state;
     const CalcOutcome outcome = RunCalculation(state, fields.Years, fields.Months, fields.Days,
                                                kNoFines, kUnchangedOperation);
@@ -37,16 +41,27 @@ Reading ReadTerm(const ExecutionFields& fields) {
                 static_cast<long long>(state.Days)};
 }
 
+// Blanks dropped as the fields drop them, nothing left is no remicao; a sign is read, so
+// that the dates refuse a negative count with their own message.
 Reading ReadRemicao(const std::string& text) {
-    const std::string digits = RemoveBlanks(text);
-    if (digits.empty()) {
+    const std::string bare = RemoveBlanks(text);
+    if (bare.empty()) {
         return {};
     }
-    const std::optional<double> days = ConvertDigits(digits, kMaxNumberDigits);
-    if (!days) {
+    const bool negative = bare.front() == '-';
+    const std::string_view digits = std::string_view(bare).substr(negative ? 1 : 0);
+    long long days = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), days);
+    const bool allDigits =
+        !digits.empty() && end == digits.data() + digits.size() &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!allDigits) {
         return {std::string(kInvalidNumberMessage), 0};
     }
-    return {{}, static_cast<long long>(*days)};
+    if (error == std::errc::result_out_of_range) {
+        return {std::string(kRemicaoTooLongMessage), 0};
+    }
+    return {{}, negative ? -days : days};
 }
 
 ExecutionAnswer Refusal(std::string message) {
@@ -55,31 +70,35 @@ ExecutionAnswer Refusal(std::string message) {
 
 } // namespace
 
-ExecutionAnswer AnswerExecution(const ExecutionFields& fields) {
-    const Reading term = ReadTerm(fields);
-    if (!term.Error.empty()) {
-        return Refusal(term.Error);
-    }
-    const Reading remicao = ReadRemicao(fields.Remicao);
+ExecutionAnswer AnswerExecution(long long termDays, const ExecutionQuestion& question) {
+    const Reading remicao = ReadRemicao(question.Remicao);
     if (!remicao.Error.empty()) {
         return Refusal(remicao.Error);
     }
-    const std::optional<DayNumber> start = ReadStartDate(fields.Start);
+    const std::optional<DayNumber> start = ReadStartDate(question.Start);
     if (!start) {
         return Refusal(std::string(kUnreadableStartMessage));
     }
     ExecutionRequest request;
-    request.TermDays = term.Days;
+    request.TermDays = termDays;
     request.Start = *start;
-    request.Facts = fields.Facts;
-    request.InitialRegime = fields.InitialRegime;
+    request.Facts = question.Facts;
+    request.InitialRegime = question.InitialRegime;
     request.RemicaoDays = remicao.Days;
-    request.Convention = fields.Convention;
+    request.Convention = question.Convention;
     const ExecutionOutcome outcome = ComputeExecutionDates(request);
     if (!outcome.Ok()) {
         return Refusal(outcome.Error);
     }
     return ExecutionAnswer{WriteExecution(outcome.Dates), outcome.Dates};
+}
+
+ExecutionAnswer AnswerExecution(const ExecutionFields& fields) {
+    const Reading term = ReadTermFields(fields);
+    if (!term.Error.empty()) {
+        return Refusal(term.Error);
+    }
+    return AnswerExecution(term.Days, fields.Question);
 }
 
 } // namespace zarn

@@ -15,15 +15,21 @@
 
 namespace zarn {
 
-struct ExecutionFields {
-    std::string Years; // the term's fields, as the main window's masked fields give them
-    std::string Months;
-    std::string Days;
+// The question beside the term.
+struct ExecutionQuestion {
     std::string Start;                   // the date field, read under the date settings in force
-    std::string Remicao;                 // a field of digits; blank is no remicao
+    std::string Remicao;                 // days, blanks dropped; blank is no remicao
     CaseFacts Facts;                     // the detracao is Facts.DetracaoDays
     std::optional<Regime> InitialRegime; // none: the one the term and the facts give
     CountingConvention Convention = CountingConvention::Base360;
+};
+
+// The question with the term as its three fields hold it.
+struct ExecutionFields {
+    std::string Years; // as the main window's masked fields give them
+    std::string Months;
+    std::string Days;
+    ExecutionQuestion Question;
 };
 
 struct ExecutionAnswer {
@@ -33,7 +39,9 @@ struct ExecutionAnswer {
     bool Ok() const { return Dates.has_value(); }
 };
 
-// Never throws on any field text.
+// For a term already read, in days on the 360/30 base. Never throws on any text.
+ExecutionAnswer AnswerExecution(long long termDays, const ExecutionQuestion& question);
+// The term fields read first, with the calculator's rules and messages.
 ExecutionAnswer AnswerExecution(const ExecutionFields& fields);
 
 } // namespace zarn
