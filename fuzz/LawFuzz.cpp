@@ -6,23 +6,29 @@
 // unfavourable circumstances, violence, culposo, under 21, over 70); the inciso (or derived);
 // the initial regime (or derived); the convention; detracao and remicao in two bytes each,
 // less 16; the start date in three bytes, from a few days before 01/01/0001 to a few after
-// 31/12/9999.
+// 31/12/9999; then, as the window and zarn-calc give them, a start-date text and a remicao
+// text, each to the next line break.
 //
 // Properties: either the inputs' message or answers whose invariants hold: days never
 // negative and never above the term, shares from the tables, benefits only within their
 // limits, start <= each progression (in order) and parole <= the day after the last day,
-// every date within the calendar, and texts that end with the closing line.
+// every date within the calendar, and texts that end with the closing line. From the texts:
+// never an exception, dates only for a start that reads as a date and from that date.
 
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
+#include "dates/DateSettings.h"
+#include "dates/EndDate.h"
 #include "law/ConsequencesText.h"
 #include "law/ExecutionDates.h"
+#include "law/ExecutionInput.h"
 #include "law/ExecutionText.h"
 #include "law/LawTables.h"
 #include "law/LawTexts.h"
 #include "law/LegalText.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -169,6 +175,21 @@ void CheckExecution(const ExecutionRequest& request) {
     Require(WriteDayMonthYear(dates.LastDay).size() == 10, "a four-digit year");
 }
 
+// The same question with the start date and the remicao as texts.
+void CheckExecutionFromTexts(const ExecutionRequest& request, const std::string& start,
+                             const std::string& remicao) {
+    const ExecutionQuestion question{start, remicao, request.Facts, request.InitialRegime,
+                                     request.Convention};
+    const ExecutionAnswer answer = AnswerExecution(request.TermDays, question);
+    Require(!answer.Text.empty(), "the dates' text or a message");
+    const std::optional<DayNumber> read = ReadStartDate(start);
+    Require(read.has_value() || !answer.Ok(), "no dates from a start that is no date");
+    if (answer.Ok()) {
+        Require(answer.Dates->Start == std::trunc(*read), "the dates start on the date read");
+        Require(EndsWithClosingLine(answer.Text), "the text ends with the closing line");
+    }
+}
+
 } // namespace
 } // namespace zarn::fuzz
 
@@ -194,5 +215,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CheckConsequences(request.TermDays, request.Facts);
     CheckExecution(request);
+    UseCalendarDateSettings();
+    const std::string startText = input.TakeText();
+    const std::string remicaoText = input.TakeText();
+    CheckExecutionFromTexts(request, startText, remicaoText);
     return 0;
 }
