@@ -41,3 +41,19 @@ function(zarn_add_qttest name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}" TIMEOUT 300)
 endfunction()
+
+# zarn_test_at_densities(<name> <dots per inch>...)
+# Runs a Qt Test binary once more at each density given, so that a layout is checked for
+# clipped captions and overlapping controls at each of them (the plain run is at 96). The
+# offscreen platform of Qt 6.4 ignores QT_FONT_DPI: the density is that of the screen its
+# configuration file describes.
+function(zarn_test_at_densities name)
+  foreach(dpi IN LISTS ARGN)
+    set(config "${CMAKE_BINARY_DIR}/tests/offscreen-${dpi}dpi.json")
+    file(WRITE "${config}" "{\"screens\": [{\"name\": \"offscreen-${dpi}dpi\", \"x\": 0, \"y\": 0, \"width\": 2560, \"height\": 2048, \"logicalDpi\": ${dpi}, \"logicalBaseDpi\": ${dpi}, \"dpr\": 1}]}\n")
+    set(environment "${ZARN_TEST_ENVIRONMENT}")
+    list(TRANSFORM environment REPLACE "^QT_QPA_PLATFORM=.*$" "QT_QPA_PLATFORM=offscreen:configfile=${config}")
+    add_test(NAME ${name}_${dpi}dpi COMMAND ${name})
+    set_tests_properties(${name}_${dpi}dpi PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)
+  endforeach()
+endfunction()
