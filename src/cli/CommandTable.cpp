@@ -31,4 +31,11 @@ CommandResult SingleLine(std::string line, int exitCode) {
     return result;
 }
 
+CommandResult UsageFault(std::string message) {
+    CommandResult result;
+    result.Err = {std::move(message), std::string(kUsageHint)};
+    result.ExitCode = kExitUsage;
+    return result;
+}
+
 } // namespace zarn
