@@ -1,6 +1,7 @@
 #include "forms/MainFormBuilder.h"
 
 #include "fields/ProgramMasks.h"
+#include "forms/ConsequencesWindow.h"
 #include "forms/Unit1.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
@@ -229,6 +230,18 @@ void MainFormBuilder::CreateMenu() {
     m_form.Editar1 = m_form.MainMenu1->addMenu(QStringLiteral("Editar"));
     m_form.Editar1->setObjectName(QStringLiteral("Editar1"));
     m_form.Editar1->addAction(m_form.EditCopy1);
+
+    m_form.Ferramentas1 = m_form.MainMenu1->addMenu(QStringLiteral("&Ferramentas"));
+    m_form.Ferramentas1->setObjectName(QStringLiteral("Ferramentas1"));
+    SetHelpContext(m_form.Ferramentas1, kMainWindowHelpContext);
+    SetHelpContext(m_form.Ferramentas1->menuAction(), kMainWindowHelpContext);
+
+    // Ferramentas > Consequências da pena.
+    m_form.FerramentasConsequencias =
+        m_form.Ferramentas1->addAction(ToQString("&Consequ\xEAncias da pena"));
+    m_form.FerramentasConsequencias->setObjectName(QStringLiteral("FerramentasConsequencias"));
+    SetHelpContext(m_form.FerramentasConsequencias, kConsequencesHelpContext);
+
     m_form.Contedo1 = m_form.MainMenu1->addMenu(QStringLiteral("&Ajuda"));
     m_form.Contedo1->setObjectName(QStringLiteral("Contedo1"));
     m_form.Contedo1->addAction(m_form.HelpContents);

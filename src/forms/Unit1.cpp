@@ -3,7 +3,9 @@
 #include "dates/Clock.h"
 #include "engine/CalcFlow.h"
 #include "engine/Calculation.h"
+#include "engine/TermReading.h"
 #include "engine/Texts.h"
+#include "forms/ConsequencesWindow.h"
 #include "forms/MainFormBuilder.h"
 #include "forms/Unit3.h"
 #include "help/HelpContext.h"
@@ -84,6 +86,7 @@ void TForm1::ConnectHandlers() {
     onTrigger(HelpContents, &TForm1::HelpContentsExecute);
     onTrigger(HelpIndex, &TForm1::HelpIndexExecute);
     onTrigger(HelpAbout, &TForm1::HelpAboutExecute);
+    onTrigger(FerramentasConsequencias, &TForm1::FerramentasConsequenciasExecute);
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5}) {
         connect(field, &MaskedField::Clicked, this, Guarded([this] { CursorIniciaExecute(); }));
@@ -272,6 +275,13 @@ void TForm1::HelpAboutExecute() {
     if (m_aboutBox) {
         m_aboutBox->exec();
     }
+}
+
+void TForm1::FerramentasConsequenciasExecute() {
+    if (!m_consequences) {
+        m_consequences = new ConsequencesWindow(this);
+    }
+    m_consequences->Open(LastResultTerm(m_state));
 }
 
 } // namespace zarn

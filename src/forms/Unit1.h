@@ -1,8 +1,9 @@
 #pragma once
 
 // The main window "Zarn": the five masked input fields of a calculation, the result field,
-// the six command buttons, the menu Sair / Editar / Ajuda and the status bar. The
-// calculation record lives beside the window for as long as it does.
+// the six command buttons, the menu Sair / Editar / Ferramentas / Ajuda and the status bar.
+// The calculation record lives beside the window for as long as it does. The analysis
+// windows of the Ferramentas menu are made on the first use of their items.
 
 #include "engine/CalcFlow.h"
 #include "engine/CalcState.h"
@@ -20,6 +21,7 @@ class QPushButton;
 
 namespace zarn {
 
+class ConsequencesWindow;
 class CopyCommand;
 class DialogKeys;
 class MaskedField;
@@ -80,6 +82,10 @@ public:
     QMenu* Contedo1 = nullptr; // the Ajuda menu
     QAction* N1 = nullptr;     // separator above Sobre...
 
+    // The Ferramentas menu of the analysis windows, and its items.
+    QMenu* Ferramentas1 = nullptr;
+    QAction* FerramentasConsequencias = nullptr; // Consequências da pena
+
     // Handlers.
     void Button6Click();
     void Button1Click();
@@ -93,6 +99,7 @@ public:
     void HelpContentsExecute2();
     void HelpIndexExecute();
     void HelpAboutExecute();
+    void FerramentasConsequenciasExecute();
 
     // The calendar's Sair has hidden it: the keyboard comes back to the years field.
     void CalendarClosedBySair();
@@ -119,6 +126,7 @@ private:
     CopyCommand* m_copy = nullptr;
     QDialog* m_aboutBox = nullptr;
     TForm3* m_calendar = nullptr;
+    ConsequencesWindow* m_consequences = nullptr;
 };
 
 } // namespace zarn

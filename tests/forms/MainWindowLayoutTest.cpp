@@ -354,7 +354,7 @@ void MainWindowLayoutTest::MenuReadsSairEditarAjuda() {
     for (const QAction* action : w.MainMenu1->actions()) {
         bar << action->text();
     }
-    QCOMPARE(bar, (QStringList{"Sair", "Editar", "&Ajuda"}));
+    QCOMPARE(bar, (QStringList{"Sair", "Editar", "&Ferramentas", "&Ajuda"}));
     QCOMPARE(w.MainMenu1->actions().at(0), w.ProgramaSai);
     QCOMPARE(w.Editar1->actions(), (QList<QAction*>{w.EditCopy1}));
     QCOMPARE(w.EditCopy1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
