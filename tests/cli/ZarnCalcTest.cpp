@@ -45,27 +45,18 @@ struct CaseRow {
     int code;
 };
 
+// The worked examples themselves are the engine's and the end date's tests; these rows
+// check what the command line adds: the arguments entered into the fields, the output and
+// the exit codes.
 const std::vector<CaseRow>& SentenceRows() {
     static const std::vector<CaseRow> rows = {
         {{"pena", "5", "", "", "10", "+1/6"}, " 5 anos, 10 meses e  0 dia, e  11 dias-multa", 0},
-        {{"pena", "6", "", "", "", "-2/3"}, " 2 anos,  0 m\xC3\xAAs e  0 dia", 0},
-        {{"pena", "", "9", "", "", "+1/3"}, " 1 ano,  0 m\xC3\xAAs e  0 dia", 0},
         {{"pena", "2", "", "", "", "x3"}, " 6 anos,  0 m\xC3\xAAs e  0 dia", 0},
-        {{"pena", "1", "1", "1", "", "+1/6"}, " 1 ano,  3 meses e  6 dias", 0},
-        {{"pena", "", "1", "", "", "+1/7"}, " 0 ano,  1 m\xC3\xAAs e  4 dias", 0},
-        {{"pena", "", "2", "10", "", "-1/2"}, " 0 ano,  1 m\xC3\xAAs e  5 dias", 0},
-        {{"pena", "3", "", "", "30", "-1/6"}, " 2 anos,  6 meses e  0 dia, e  25 dias-multa", 0},
-        {{"pena", "8", "", "", "50", "-1/3"}, " 5 anos,  4 meses e  0 dia, e  33 dias-multa", 0},
-        {{"pena", "2", "6", "", "10", "-2/3"}, " 0 ano, 10 meses e  0 dia, e   3 dias-multa", 0},
-        {{"pena", "12", "8", "15", "150", "+2/3"},
-         "21 anos,  2 meses e  5 dias, e 250 dias-multa",
-         0},
         {{"pena", "1", "", "", "20", "x10"},
          "10 anos,  0 m\xC3\xAAs e  0 dia, e 200 dias-multa",
          0},
         {{"pena", "150", "", "", "", "+1/2"}, "225 anos,  0 m\xC3\xAAs e  0 dia", 0},
         {{"pena", "", "", "", "100", "-1/3"}, " 66 dias-multa", 0},
-        {{"pena", "", "", "", "66666", "+1/2"}, "66666 dias-multa", 0},
         {{"pena", "", "", "", "", "+1/6"}, " 0 ano,  0 m\xC3\xAAs e  0 dia", 0},
         // Typed with the space after the sign: the space beeps, the rest lands the same.
         {{"pena", "5", "", "", "10", "+ 1/6"}, " 5 anos, 10 meses e  0 dia, e  11 dias-multa", 0},
@@ -126,26 +117,14 @@ const std::vector<CaseRow>& SentenceRows() {
 const std::vector<CaseRow>& EndDateRows() {
     static const std::vector<CaseRow> rows = {
         {{"termino", "01012008", "1", "0", "0"}, "31/12/2008", 0},
-        {{"termino", "15032008", "2", "3", "10"}, "24/06/2010", 0},
-        {{"termino", "05082010", "12", "6", "15"}, "19/02/2023", 0},
-        {{"termino", "10102010", "5", "11", "29"}, "07/10/2016", 0},
-        {{"termino", "31122008", "0", "0", "1"}, "31/12/2008", 0},
         {{"termino", "31012008", "0", "1", "0"}, "28/02/2008", 0},
-        {{"termino", "31012009", "0", "1", "0"}, "27/02/2009", 0},
-        {{"termino", "20012009", "0", "1", "10"}, "27/02/2009", 0},
-        {{"termino", "31012008", "0", "0", "31"}, "01/03/2008", 0},
         {{"termino", "29022008", "1", "0", "0"}, "27/02/2009", 0},
-        {{"termino", "29022008", "4", "0", "0"}, "28/02/2012", 0},
-        {{"termino", "01032000", "8", "", ""}, "29/02/2008", 0},
         {{"termino", "01012008", "", "", "5"}, "05/01/2008", 0},
         {{"termino", "01012008", "", "", ""}, "Erro!", 1},
-        {{"termino", "01012008", "0", "0", "0"}, "Erro!", 1},
         {{"termino", "01012008", "1 ", "", ""}, "Erro!", 1},
         {{"termino", "01012008", "1 ", "0", ""}, "31/12/2008", 0},
         {{"termino", "10012008", "-5", "", ""}, "09/01/2008", 0},
         {{"termino", "01012008", "$A", "", "3"}, "03/01/2018", 0},
-        {{"termino", "31042008", "1", "0", "0"}, "Erro!", 1},
-        {{"termino", "29022009", "1", "0", "0"}, "Erro!", 1},
         {{"termino", "010508", "0", "0", "1"}, "01/05/2008", 0},
         {{"termino", "010500", "0", "0", "1"}, "Erro!", 1},
         {{"termino", "", "1", "0", "0"}, "Erro!", 1},

@@ -1,6 +1,7 @@
 #include "dates/CivilDate.h"
 #include "law/ExecutionDates.h"
 #include "law/LawTexts.h"
+#include "support/DateOracle.h"
 
 #include <chrono>
 #include <cmath>
@@ -16,38 +17,23 @@ namespace chr = std::chrono;
 
 constexpr long long kYear = 360;
 constexpr long long kMonth = 30;
-// Days from 30/12/1899 (day 0 of a DayNumber) to 01/01/1970 (day 0 of std::chrono).
-constexpr long long kUnixEpochDayNumber = 25569;
 
 DayNumber Date(int year, unsigned month, unsigned day) {
-    const chr::sys_days days{chr::year{year} / chr::month{month} / chr::day{day}};
-    return static_cast<DayNumber>(days.time_since_epoch().count() + kUnixEpochDayNumber);
+    return testing::OracleDayNumber(year, month, day);
 }
 
 chr::year_month_day Civil(DayNumber date) {
-    return chr::year_month_day{
-        chr::sys_days{chr::days{static_cast<long long>(date) - kUnixEpochDayNumber}}};
-}
-
-chr::year_month_day LastDayIfPast(chr::year_month_day date) {
-    return date.ok() ? date : date.year() / date.month() / chr::last;
+    return chr::year_month_day{testing::DayOf(date)};
 }
 
 // The standard library's calendar laying a span of the 360/30 base: the days, then the
-// months, then the years, each shift of months or years keeping the day where the target
-// month has it and taking the month's last day where it has not.
+// months, then the years; or, in calendar days, the days alone.
 DayNumber OracleLay(DayNumber from, long long days, CountingConvention convention) {
-    chr::sys_days date{chr::days{static_cast<long long>(from) - kUnixEpochDayNumber}};
     if (convention == CountingConvention::CalendarDays) {
-        date += chr::days{days};
-    } else {
-        date += chr::days{days % kMonth};
-        chr::year_month_day civil{date};
-        civil = LastDayIfPast(civil + chr::months{days % kYear / kMonth});
-        civil = LastDayIfPast(civil + chr::years{days / kYear});
-        date = chr::sys_days{civil};
+        return from + static_cast<DayNumber>(days);
     }
-    return static_cast<DayNumber>(date.time_since_epoch().count() + kUnixEpochDayNumber);
+    return testing::DayNumberOf(*testing::OracleLaidTerm(testing::DayOf(from), days / kYear,
+                                                         days % kYear / kMonth, days % kMonth));
 }
 
 ExecutionRequest Request(long long term, DayNumber start, long long detracao = 0,
