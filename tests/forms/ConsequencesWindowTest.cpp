@@ -8,9 +8,9 @@
 #include "MainWindowHarness.h"
 #include "law/Consequences.h"
 #include "law/ConsequencesText.h"
+#include "support/LayoutChecks.h"
 #include "support/RecordingHelpEngine.h"
 #include "widgets/CaseFactsPanel.h"
-#include "widgets/FormFonts.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -258,27 +258,22 @@ void ConsequencesWindowTest::NothingIsCutOrOverlaps() {
     ConsequencesWindow w;
     w.Open(std::nullopt);
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    // Each label of the term ends before its field; every caption fits its control.
-    const QList<QPair<QLabel*, QWidget*>> labels = {
-        {w.Label1, w.MaskEdit1}, {w.Label2, w.MaskEdit2}, {w.Label3, w.MaskEdit3}};
-    for (const auto& [label, field] : labels) {
-        QVERIFY2(label->geometry().right() < field->x(), qPrintable(label->text()));
-        QVERIFY(CaptionWidth(label->font(), label->text()) <= label->width());
-    }
-    for (QPushButton* button : {w.Button1, w.Button2}) {
-        QVERIFY2(CaptionWidth(button->font(), button->text()) < button->width(),
-                 qPrintable(button->text()));
-    }
-    // The window's own controls: inside it, and no two of them overlapping.
-    const QList<QWidget*> controls = w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* control : controls) {
-        QVERIFY2(w.rect().contains(control->geometry()), qPrintable(control->objectName()));
-        for (QWidget* other : controls) {
-            QVERIFY2(other == control || !control->geometry().intersects(other->geometry()),
-                     qPrintable(control->objectName() + " / " + other->objectName()));
-        }
+    QList<const QWidget*> controls;
+    for (const QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        controls << child;
     }
     QCOMPARE(controls.size(), 10);
+    QStringList faults = testing::ControlsOutside(&w, controls);
+    faults << testing::OverlappingControls(&w, controls);
+    faults << testing::CutCaptions(controls);
+    faults << testing::LabelsBesideTheirFields(
+        &w, {{w.Label1, w.MaskEdit1}, {w.Label2, w.MaskEdit2}, {w.Label3, w.MaskEdit3}});
+    faults << testing::RowsInReadingOrder(
+        &w, {{w.Label1, w.MaskEdit1, w.Label2, w.MaskEdit2, w.Label3, w.MaskEdit3},
+             {w.Facts1},
+             {w.Memo1},
+             {w.Button1, w.Button2}});
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 } // namespace zarn

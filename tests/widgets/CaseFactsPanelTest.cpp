@@ -6,13 +6,13 @@
 
 #include "law/CaseFacts.h"
 #include "law/LawTables.h"
+#include "support/LayoutChecks.h"
 #include "widgets/FormFonts.h"
 #include "widgets/MaskedField.h"
 #include "widgets/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -171,22 +171,22 @@ void CaseFactsPanelTest::ControlsFitAndDoNotOverlap() {
                  qRound(kCaseFactsPanelHeight * panel.logicalDpiY() / 120.0));
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    const QList<QWidget*> controls =
-        panel.TabOrder() + QList<QWidget*>{panel.DetracaoLabel, panel.IncisoLabel};
-    for (QWidget* control : controls) {
-        QVERIFY2(panel.rect().contains(control->geometry()), qPrintable(control->objectName()));
-        if (auto* box = qobject_cast<QCheckBox*>(control)) {
-            QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text()));
-        }
-        if (auto* label = qobject_cast<QLabel*>(control)) {
-            QVERIFY2(CaptionWidth(label->font(), label->text()) <= label->width(),
-                     qPrintable(label->text()));
-        }
-        for (QWidget* other : controls) {
-            QVERIFY2(other == control || !control->geometry().intersects(other->geometry()),
-                     qPrintable(control->objectName() + " / " + other->objectName()));
+    QList<const QWidget*> controls = {panel.DetracaoLabel, panel.IncisoLabel};
+    for (const QWidget* control : panel.TabOrder()) {
+        controls << control;
+    }
+    QStringList faults = testing::ControlsOutside(&panel, controls);
+    faults << testing::OverlappingControls(&panel, controls);
+    faults << testing::CutCaptions(controls);
+    faults << testing::LabelsBesideTheirFields(&panel, {{panel.DetracaoLabel, panel.Detracao}});
+    faults << testing::RowsInReadingOrder(&panel, {{panel.IncisoLabel}, {panel.Inciso}});
+    // A check box needs room for its box beside the caption.
+    for (const QCheckBox* box : panel.findChildren<QCheckBox*>()) {
+        if (box->sizeHint().width() > box->width()) {
+            faults << box->text() + QStringLiteral(" is cut");
         }
     }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     // Every entry of the choice shows whole in the closed choice, beside its arrow.
     QStyleOptionComboBox option;
     option.initFrom(panel.Inciso);
