@@ -11,6 +11,7 @@ std::span<const Command> Commands() {
     static const std::array kCommands = {
         SentenceCommand(),
         EndDateCommand(),
+        ConsequencesCommand(),
     };
     return kCommands;
 }

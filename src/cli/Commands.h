@@ -6,7 +6,8 @@
 
 namespace zarn {
 
-const Command& SentenceCommand(); // pena: one calculation of the main window
-const Command& EndDateCommand();  // termino: the calendar's end date
+const Command& SentenceCommand();     // pena: one calculation of the main window
+const Command& EndDateCommand();      // termino: the calendar's end date
+const Command& ConsequencesCommand(); // consequencias: the consequences of a term
 
 } // namespace zarn
