@@ -27,8 +27,6 @@ namespace {
 constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 576;
 constexpr int kFontHeight = 13;
-// The space kept between a label's caption and the field on its right.
-constexpr int kLabelGap = 4;
 constexpr int kMargin = 16;
 constexpr int kTermTop = 16;
 constexpr int kFactsTop = 56;

@@ -22,8 +22,6 @@ namespace {
 constexpr int kFontHeight = 13;
 // The room a check box keeps for its box and the space before its caption.
 constexpr int kCheckBoxTextMargin = 28;
-// The space kept between a label's caption and the field on its right.
-constexpr int kLabelGap = 4;
 
 // Layout of the two columns of check boxes, the detracao field and the inciso choice.
 constexpr int kColumnWidth = 328;

@@ -2,32 +2,21 @@
 // cases the issue names, the text, and the exit code of every kind of refusal. Outputs are
 // UTF-8 (non-ASCII letters written here as UTF-8 byte escapes).
 
+#include "ZarnCalcRun.h"
 #include "cli/ZarnCalc.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace zarn {
 namespace {
 
-struct RunOutput {
-    int Code = -1;
-    std::string Out;
-    std::string Err;
-};
+using testing::RunOutput;
 
 RunOutput RunConsequences(std::vector<std::string> args) {
     args.insert(args.begin(), "consequencias");
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    RunOutput run;
-    run.Code = RunZarnCalc(args, in, out, err);
-    run.Out = out.str();
-    run.Err = err.str();
-    return run;
+    return testing::RunWith(args);
 }
 
 TEST(ConsequencesCommand, JsonHoldsExactlyTheAnswersKeys) {
@@ -125,11 +114,9 @@ TEST(ConsequencesCommand, RefusalsGiveTheirExitCodes) {
 }
 
 TEST(ConsequencesCommand, HelpDescribesTheCommandAndEveryFlag) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    ASSERT_EQ(RunZarnCalc({"--help"}, in, out, err), 0);
-    const std::string help = out.str();
+    const RunOutput run = testing::RunWith({"--help"});
+    ASSERT_EQ(run.Code, 0);
+    const std::string& help = run.Out;
     for (const char* word :
          {"zarn-calc consequencias ANOS MESES DIAS", "--detencao", "--reincidente",
           "--desfavoraveis", "--violencia", "--culposo", "--inciso X", "--menor21", "--maior70",

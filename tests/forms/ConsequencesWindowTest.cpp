@@ -76,6 +76,7 @@ private slots:
     void CopiarPutsTheWholeTextOnTheClipboard();
     void ClosingOnlyHides();
     void F1OpensItsPageFromEveryControl();
+    void F1OnTheMenuItemOpensItsPage();
     void TabCyclesThroughEveryControl();
     void NothingIsCutOrOverlaps();
 };
@@ -234,6 +235,21 @@ void ConsequencesWindowTest::F1OpensItsPageFromEveryControl() {
         QVERIFY2(help.Engine.Requests == QStringList{QStringLiteral("zarn.qhc|1|22")},
                  qPrintable(control->objectName()));
     }
+}
+
+void ConsequencesWindowTest::F1OnTheMenuItemOpensItsPage() {
+    RecordedHelp help;
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QMenu* tools = form.Ferramentas1;
+    tools->popup(form.mapToGlobal(QPoint(0, 0)));
+    tools->setActiveAction(form.FerramentasConsequencias);
+    QTest::keyClick(tools, Qt::Key_F1);
+    QCOMPARE(help.Engine.Requests, QStringList{QStringLiteral("zarn.qhc|1|22")});
+    tools->close();
+    // F1 only asks for help: the window is not made.
+    QCOMPARE(form.findChild<ConsequencesWindow*>(), nullptr);
 }
 
 void ConsequencesWindowTest::TabCyclesThroughEveryControl() {

@@ -21,18 +21,6 @@
 namespace zarn {
 namespace {
 
-void CompareFacts(const CaseFacts& actual, const CaseFacts& expected) {
-    QCOMPARE(actual.Kind, expected.Kind);
-    QCOMPARE(actual.RepeatOffender, expected.RepeatOffender);
-    QCOMPARE(actual.FavourableCircumstances, expected.FavourableCircumstances);
-    QCOMPARE(actual.Violence, expected.Violence);
-    QCOMPARE(actual.Culposo, expected.Culposo);
-    QCOMPARE(actual.ChosenInciso, expected.ChosenInciso);
-    QCOMPARE(actual.Under21AtCrime, expected.Under21AtCrime);
-    QCOMPARE(actual.Over70AtSentence, expected.Over70AtSentence);
-    QCOMPARE(actual.DetracaoDays, expected.DetracaoDays);
-}
-
 CaseFacts Facts(bool repeat, bool violence, bool culposo) {
     CaseFacts facts;
     facts.RepeatOffender = repeat;
@@ -55,7 +43,7 @@ private slots:
 
 void CaseFactsPanelTest::StartsFromTheDefaultFacts() {
     CaseFactsPanel panel;
-    CompareFacts(panel.Facts(), CaseFacts{});
+    QCOMPARE(panel.Facts(), CaseFacts{});
     // The derived entry, then every row of the table in the law's order.
     QCOMPARE(panel.Inciso->count(), static_cast<int>(kProgressionRows.size()) + 1);
     QCOMPARE(panel.Inciso->currentIndex(), 0);
@@ -96,7 +84,7 @@ void CaseFactsPanelTest::ShowsAndGivesBackTheFacts() {
         QCOMPARE(changed.count(), 1);
         CaseFacts expected = row.shown;
         expected.DetracaoDays = row.detracaoKept;
-        CompareFacts(panel.Facts(), expected);
+        QCOMPARE(panel.Facts(), expected);
     }
     // Every inciso of the table can be chosen and is given back.
     for (const ProgressionRow& row : kProgressionRows) {
@@ -104,7 +92,7 @@ void CaseFactsPanelTest::ShowsAndGivesBackTheFacts() {
         CaseFacts chosen;
         chosen.ChosenInciso = row.Which;
         panel.SetFacts(chosen);
-        CompareFacts(panel.Facts(), chosen);
+        QCOMPARE(panel.Facts(), chosen);
         QVERIFY(panel.Inciso->currentText().startsWith(ToQString(row.Name) + ": "));
     }
 }
@@ -129,7 +117,7 @@ void CaseFactsPanelTest::ClicksAndTypingChangeTheFacts() {
     expected.FavourableCircumstances = false;
     expected.DetracaoDays = 120; // the letter is refused by the field
     expected.ChosenInciso = Inciso::I;
-    CompareFacts(panel.Facts(), expected);
+    QCOMPARE(panel.Facts(), expected);
     QVERIFY(changed.count() >= 5);
 
     QTest::keyClick(panel.Inciso, Qt::Key_Home);
