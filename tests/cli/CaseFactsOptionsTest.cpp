@@ -87,10 +87,6 @@ TEST(CaseFactsOptions, RefusalsNameTheFlag) {
          kExitUsage,
          "zarn-calc: --inciso \"IX\" n\xE3o \xE9 um inciso do art. 112 da LEP (use I a VIII, "
          "VI-a, VI-b, VI-c, VI-A ou par3)."},
-        {{"--inciso", "VI"},
-         kExitUsage,
-         "zarn-calc: --inciso \"VI\" n\xE3o \xE9 um inciso do art. 112 da LEP (use I a VIII, "
-         "VI-a, VI-b, VI-c, VI-A ou par3)."},
         {{"--detracao", "1,5"},
          kExitInputError,
          "--detracao: \"1,5\" n\xE3o \xE9 um n\xFAmero inteiro de dias."},
