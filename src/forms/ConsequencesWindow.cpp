@@ -95,7 +95,7 @@ void ConsequencesWindow::CreateControls() {
     Label2 = NewLabel(this, kMonthsCaption, kFontHeight, nullptr);
     Label3 = NewLabel(this, kDaysCaption, kFontHeight, nullptr);
 
-    const std::array<std::pair<QObject*, const char*>, 10> names = {{
+    NameComponents({
         {MaskEdit1, "MaskEdit1"},
         {MaskEdit2, "MaskEdit2"},
         {MaskEdit3, "MaskEdit3"},
@@ -106,10 +106,7 @@ void ConsequencesWindow::CreateControls() {
         {Label1, "Label1"},
         {Label2, "Label2"},
         {Label3, "Label3"},
-    }};
-    for (const auto& [object, name] : names) {
-        object->setObjectName(QString::fromLatin1(name));
-    }
+    });
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3}) {
         FocusedSelection::Apply(field);

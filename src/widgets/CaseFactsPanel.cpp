@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <algorithm>
-#include <array>
 #include <string>
 
 namespace zarn {
@@ -103,7 +102,7 @@ void CaseFactsPanel::CreateControls() {
     DetracaoLabel = NewLabel(this, kDetracaoCaption, kFontHeight, nullptr);
     IncisoLabel = NewLabel(this, kIncisoCaption, kFontHeight, nullptr);
 
-    const std::array<std::pair<QObject*, const char*>, 11> names = {{
+    NameComponents({
         {Detencao, "Detencao"},
         {Reincidente, "Reincidente"},
         {Desfavoraveis, "Desfavoraveis"},
@@ -115,10 +114,7 @@ void CaseFactsPanel::CreateControls() {
         {Inciso, "Inciso"},
         {DetracaoLabel, "DetracaoLabel"},
         {IncisoLabel, "IncisoLabel"},
-    }};
-    for (const auto& [object, name] : names) {
-        object->setObjectName(QString::fromLatin1(name));
-    }
+    });
 
     // A check box is announced by its caption; the fields by the labels beside them.
     for (QCheckBox* box : CheckBoxes()) {

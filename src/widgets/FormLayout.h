@@ -8,8 +8,10 @@
 
 #include <QList>
 #include <QPair>
+#include <initializer_list>
 
 class QColor;
+class QObject;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -37,6 +39,13 @@ MaskedField* NewMaskedField(QWidget* parent, const MaskSetup& setup);
 // A bold push button that is never made the default by the focus: only the window's commands
 // move the Default flag.
 QPushButton* NewButton(QWidget* parent, const char* caption, int fontHeight);
+
+// Gives each component its name (the window's own, such as "MaskEdit1").
+struct ComponentName {
+    QObject* Component;
+    const char* Name;
+};
+void NameComponents(std::initializer_list<ComponentName> names);
 
 void PlaceWidget(QWidget* widget, const Place& place);
 
