@@ -42,18 +42,21 @@ function(zarn_add_qttest name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}" TIMEOUT 300)
 endfunction()
 
-# zarn_test_at_densities(<name> <dots per inch>...)
-# Runs a Qt Test binary once more at each density given, so that a layout is checked for
-# clipped captions and overlapping controls at each of them (the plain run is at 96). The
-# offscreen platform of Qt 6.4 ignores QT_FONT_DPI: the density is that of the screen its
-# configuration file describes.
-function(zarn_test_at_densities name)
-  foreach(dpi IN LISTS ARGN)
-    set(config "${CMAKE_BINARY_DIR}/tests/offscreen-${dpi}dpi.json")
-    file(WRITE "${config}" "{\"screens\": [{\"name\": \"offscreen-${dpi}dpi\", \"x\": 0, \"y\": 0, \"width\": 2560, \"height\": 2048, \"logicalDpi\": ${dpi}, \"logicalBaseDpi\": ${dpi}, \"dpr\": 1}]}\n")
-    set(environment "${ZARN_TEST_ENVIRONMENT}")
-    list(TRANSFORM environment REPLACE "^QT_QPA_PLATFORM=.*$" "QT_QPA_PLATFORM=offscreen:configfile=${config}")
-    add_test(NAME ${name}_${dpi}dpi COMMAND ${name})
-    set_tests_properties(${name}_${dpi}dpi PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)
+# zarn_add_qttest_at_densities(<qttest> <test function>)
+# Runs one test function of a Qt Test binary again on offscreen screens of 96, 120 and 192
+# pixels per inch (a screen's own density, not a scaled one), as a window's layout is
+# checked. The offscreen platform ignores QT_FONT_DPI; it reads the density from a screen
+# description. Each run is the CTest case <qttest>_<dpi>dpi.
+function(zarn_add_qttest_at_densities qttest function)
+  foreach(dpi 96 120 192)
+    set(screen "${CMAKE_BINARY_DIR}/offscreen-${dpi}dpi.json")
+    file(CONFIGURE OUTPUT "${screen}" CONTENT
+      "{\"screens\": [{\"name\": \"Screen${dpi}\", \"x\": 0, \"y\": 0, \"width\": 2560, \
+\"height\": 1600, \"logicalDpi\": ${dpi}, \"logicalBaseDpi\": ${dpi}, \"dpr\": 1}]}\n")
+    string(REPLACE "QT_QPA_PLATFORM=offscreen" "QT_QPA_PLATFORM=offscreen:configfile=${screen}"
+      environment "${ZARN_TEST_ENVIRONMENT}")
+    add_test(NAME ${qttest}_${dpi}dpi COMMAND ${qttest} ${function})
+    set_tests_properties(${qttest}_${dpi}dpi PROPERTIES
+      ENVIRONMENT "${environment};QT_FONT_DPI=${dpi}" TIMEOUT 300)
   endforeach()
 endfunction()

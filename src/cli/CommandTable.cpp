@@ -9,9 +9,8 @@ namespace zarn {
 
 std::span<const Command> Commands() {
     static const std::array kCommands = {
-        SentenceCommand(),
-        EndDateCommand(),
-        ConsequencesCommand(),
+        SentenceCommand(), EndDateCommand(),      MemoryCommand(),
+        FractionCommand(), ConsequencesCommand(),
     };
     return kCommands;
 }

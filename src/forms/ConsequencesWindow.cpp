@@ -45,7 +45,6 @@ constexpr TermColumn kYearsColumn{kMargin, 128, 41};
 constexpr TermColumn kMonthsColumn{192, 264, 40};
 constexpr TermColumn kDaysColumn{336, 392, 41};
 
-constexpr const char* kTitle = "Consequ\xEAncias da pena";
 constexpr const char* kYearsCaption = "Pena - ANOS:";
 constexpr const char* kMonthsCaption = "MESES:";
 constexpr const char* kDaysCaption = "DIAS:";
@@ -69,7 +68,7 @@ Place FieldPlace(const TermColumn& column) {
 ConsequencesWindow::ConsequencesWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("ConsequencesWindow"));
-    setWindowTitle(ToQString(kTitle));
+    setWindowTitle(WithoutMnemonics(ToQString(kConsequencesCaption)));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(LayoutFont(this, kFontHeight, false));
     SetHelpContext(this, kConsequencesHelpContext);
@@ -116,7 +115,7 @@ void ConsequencesWindow::CreateControls() {
     NameAfterLabel(MaskEdit1, Label1);
     NameAfterLabel(MaskEdit2, Label2);
     NameAfterLabel(MaskEdit3, Label3);
-    Memo1->setAccessibleName(ToQString(kTitle));
+    Memo1->setAccessibleName(windowTitle());
     Button1->setDefault(true);
 }
 

@@ -22,6 +22,8 @@ class CaseFactsPanel;
 class DialogKeys;
 class MaskedField;
 
+// The window's title and its item in the Ferramentas menu.
+inline constexpr const char* kConsequencesCaption = "&Consequ\xEAncias da pena";
 // Help context number of the window: the page consequencias.html.
 inline constexpr int kConsequencesHelpContext = 22;
 

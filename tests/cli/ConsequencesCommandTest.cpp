@@ -12,11 +12,9 @@
 namespace zarn {
 namespace {
 
-using testing::RunOutput;
-
 RunOutput RunConsequences(std::vector<std::string> args) {
     args.insert(args.begin(), "consequencias");
-    return testing::RunWith(args);
+    return RunWith(args);
 }
 
 TEST(ConsequencesCommand, JsonHoldsExactlyTheAnswersKeys) {
@@ -106,7 +104,7 @@ TEST(ConsequencesCommand, RefusalsGiveTheirExitCodes) {
 }
 
 TEST(ConsequencesCommand, HelpDescribesTheCommandAndEveryFlag) {
-    const RunOutput run = testing::RunWith({"--help"});
+    const RunOutput run = RunWith({"--help"});
     ASSERT_EQ(run.Code, 0);
     const std::string& help = run.Out;
     for (const char* word :

@@ -1,7 +1,7 @@
 #pragma once
 
-// zarn-calc run through its entry function, as the command-line tests drive it: the
-// arguments, standard input, and what it wrote and returned.
+// zarn-calc run through its entry function, its standard output, standard error and exit
+// code captured.
 
 #include "cli/ZarnCalc.h"
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace zarn::testing {
+namespace zarn {
 
 struct RunOutput {
     int Code = -1;
@@ -28,4 +28,4 @@ inline RunOutput RunWith(const std::vector<std::string>& args, const std::string
     return run;
 }
 
-} // namespace zarn::testing
+} // namespace zarn

@@ -16,9 +16,6 @@
 namespace zarn {
 namespace {
 
-using testing::RunOutput;
-using testing::RunWith;
-
 // The current year is 2026 for the two-digit years of the start date.
 class ZarnCalcTest : public ::testing::Test {
 protected:

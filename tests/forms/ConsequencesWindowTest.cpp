@@ -90,7 +90,10 @@ void ConsequencesWindowTest::MadeOnFirstUseOfItsMenuItem() {
         bar << action->text();
     }
     QCOMPARE(bar, (QStringList{"Sair", "Editar", "&Ferramentas", "&Ajuda"}));
-    QVERIFY(h.Window->Ferramentas1->actions().contains(h.Window->FerramentasConsequencias));
+    // After the record's and the applied fraction's items.
+    QCOMPARE(h.Window->Ferramentas1->actions().mid(0, 3),
+             (QList<QAction*>{h.Window->FerramentasMemoria, h.Window->FerramentasFracao,
+                              h.Window->FerramentasConsequencias}));
     QCOMPARE(h.Window->FerramentasConsequencias->text(),
              QStringLiteral("&Consequ\u00eancias da pena"));
 

@@ -35,7 +35,7 @@ private slots:
     void EveryNoticeFitsTheStatusBar();
     void UnfocusedFieldsHideTheirSelection();
     void HelpRequestsFromMenuAndStatusBar();
-    void MenuReadsSairEditarAjuda();
+    void MenuReadsSairEditarFerramentasAjuda();
     void SobreShowsTheAboutBoxModally();
     void ResizingKeepsControlsInPlace();
 };
@@ -337,7 +337,7 @@ void MainWindowLayoutTest::HelpRequestsFromMenuAndStatusBar() {
     QVERIFY(h.Watch.Seen().isEmpty());
 }
 
-void MainWindowLayoutTest::MenuReadsSairEditarAjuda() {
+void MainWindowLayoutTest::MenuReadsSairEditarFerramentasAjuda() {
     MainWindowHarness h;
     TForm1& w = *h.Window;
     QStringList bar;

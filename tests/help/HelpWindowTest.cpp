@@ -43,14 +43,14 @@ QString SourceTitle(const QString& page) {
     return title.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
-// Every page of the help's source folder is compiled into the collection.
-qsizetype SourcePageCount() {
-    return QDir(kSourceDir).entryList({QStringLiteral("*.html")}, QDir::Files).size();
-}
-
 void WaitForIndex(QHelpEngine& engine) {
     QTRY_VERIFY_WITH_TIMEOUT(
         !engine.indexModel()->isCreatingIndex() && engine.indexModel()->rowCount() > 0, 10000);
+}
+
+// The pages written in resources/help: each one is compiled and listed in the contents.
+qsizetype SourcePageCount() {
+    return QDir(kSourceDir).entryList({QStringLiteral("*.html")}, QDir::Files).size();
 }
 
 } // namespace
@@ -104,6 +104,10 @@ void TestHelpWindow::ContextShowsItsTopic_data() {
     QTest::newRow("6 result field") << 6 << "resultado.html" << QStringLiteral("O campo Resultado");
     QTest::newRow("8 input fields") << 8 << "campos.html" << QStringLiteral("Campos de entrada");
     QTest::newRow("11 commands") << 11 << "comandos.html" << QStringLiteral("Botões de comando");
+    QTest::newRow("20 calculation record")
+        << 20 << "memoria.html" << QStringLiteral("Memória do cálculo");
+    QTest::newRow("21 applied fraction")
+        << 21 << "fracao.html" << QStringLiteral("Fração aplicada");
     QTest::newRow("22 consequences")
         << 22 << "consequencias.html" << QStringLiteral("Consequências da pena");
 }
