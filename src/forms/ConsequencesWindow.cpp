@@ -1,7 +1,6 @@
 #include "forms/ConsequencesWindow.h"
 
 #include "engine/TermReading.h"
-#include "fields/ProgramMasks.h"
 #include "help/HelpContext.h"
 #include "law/Consequences.h"
 #include "law/ConsequencesText.h"
@@ -51,10 +50,6 @@ constexpr const char* kDaysCaption = "DIAS:";
 constexpr const char* kCopyCaption = "&Copiar";
 constexpr const char* kCloseCaption = "&Fechar";
 
-constexpr MaskSetup kYearsField = {kYearsMask, "   "};
-constexpr MaskSetup kMonthsField = {kMonthsMask, "  "};
-constexpr MaskSetup kDaysField = {kDaysMask, "  "};
-
 Place LabelPlace(const TermColumn& column) {
     return {column.LabelLeft, kTermTop + 8, column.FieldLeft - column.LabelLeft - kLabelGap, 0};
 }
@@ -81,9 +76,9 @@ ConsequencesWindow::ConsequencesWindow(QWidget* parent)
 }
 
 void ConsequencesWindow::CreateControls() {
-    MaskEdit1 = NewMaskedField(this, kYearsField);
-    MaskEdit2 = NewMaskedField(this, kMonthsField);
-    MaskEdit3 = NewMaskedField(this, kDaysField);
+    MaskEdit1 = NewMaskedField(this, kYearsFieldSetup);
+    MaskEdit2 = NewMaskedField(this, kMonthsFieldSetup);
+    MaskEdit3 = NewMaskedField(this, kDaysFieldSetup);
     Facts1 = new CaseFactsPanel(this);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);

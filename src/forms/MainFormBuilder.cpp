@@ -48,9 +48,9 @@ constexpr const char* kToolsMenuCaption = "&Ferramentas";
 constexpr const char* kStatusBarName = "Barra de status";
 
 constexpr std::array<MaskSetup, 5> kMasks = {{
-    {kYearsMask, "   "},
-    {kMonthsMask, "  "},
-    {kDaysMask, "  "},
+    kYearsFieldSetup,
+    kMonthsFieldSetup,
+    kDaysFieldSetup,
     {kFinesMask, "     "},
     {kOperationMask, "    /   "},
 }};

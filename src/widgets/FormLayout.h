@@ -3,6 +3,7 @@
 // Building a window from its layout: labels and push buttons with their captions and fonts,
 // and places given in pixels of the 120 pixels-per-inch layout, scaled to this display.
 
+#include "fields/ProgramMasks.h"
 #include "widgets/FormFonts.h"
 #include "widgets/Scaling.h"
 
@@ -35,6 +36,11 @@ struct MaskSetup {
     const char* BlankText;
 };
 MaskedField* NewMaskedField(QWidget* parent, const MaskSetup& setup);
+
+// The term fields of the main window, which the analysis windows repeat.
+inline constexpr MaskSetup kYearsFieldSetup = {kYearsMask, "   "};
+inline constexpr MaskSetup kMonthsFieldSetup = {kMonthsMask, "  "};
+inline constexpr MaskSetup kDaysFieldSetup = {kDaysMask, "  "};
 
 // A bold push button that is never made the default by the focus: only the window's commands
 // move the Default flag.
