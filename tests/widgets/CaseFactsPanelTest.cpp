@@ -34,20 +34,11 @@ CaseFacts Facts(bool repeat, bool violence, bool culposo) {
 class CaseFactsPanelTest : public QObject {
     Q_OBJECT
 private slots:
-    void StartsFromTheDefaultFacts();
     void ShowsAndGivesBackTheFacts();
     void ClicksAndTypingChangeTheFacts();
     void DerivedEntryFollowsTheFacts();
     void ControlsFitAndDoNotOverlap();
 };
-
-void CaseFactsPanelTest::StartsFromTheDefaultFacts() {
-    CaseFactsPanel panel;
-    QCOMPARE(panel.Facts(), CaseFacts{});
-    // The derived entry, then every row of the table in the law's order.
-    QCOMPARE(panel.Inciso->count(), static_cast<int>(kProgressionRows.size()) + 1);
-    QCOMPARE(panel.Inciso->currentIndex(), 0);
-}
 
 void CaseFactsPanelTest::ShowsAndGivesBackTheFacts() {
     struct Row {
@@ -79,6 +70,9 @@ void CaseFactsPanelTest::ShowsAndGivesBackTheFacts() {
     };
     for (const Row& row : rows) {
         CaseFactsPanel panel;
+        // A new panel shows the default facts and the inciso they give.
+        QCOMPARE(panel.Facts(), CaseFacts{});
+        QCOMPARE(panel.Inciso->currentIndex(), 0);
         QSignalSpy changed(&panel, &CaseFactsPanel::FactsChanged);
         panel.SetFacts(row.shown);
         QCOMPARE(changed.count(), 1);
@@ -86,7 +80,10 @@ void CaseFactsPanelTest::ShowsAndGivesBackTheFacts() {
         expected.DetracaoDays = row.detracaoKept;
         QCOMPARE(panel.Facts(), expected);
     }
-    // Every inciso of the table can be chosen and is given back.
+    // Every inciso of the table, in the law's order after the derived entry, can be chosen
+    // and is given back.
+    CaseFactsPanel entries;
+    QCOMPARE(entries.Inciso->count(), static_cast<int>(kProgressionRows.size()) + 1);
     for (const ProgressionRow& row : kProgressionRows) {
         CaseFactsPanel panel;
         CaseFacts chosen;
