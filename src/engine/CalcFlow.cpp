@@ -66,19 +66,4 @@ std::array<std::string, 3> CalendarTerm(const CalcState& state) {
     return {state.OutYearsText, state.OutMonthsText, state.OutDaysText};
 }
 
-std::optional<std::array<std::string, 3>> LastResultTerm(const CalcState& state) {
-    std::array<std::string, 3> term = CalendarTerm(state);
-    if (std::all_of(term.begin(), term.end(),
-                    [](const std::string& part) { return part.empty(); })) {
-        return std::nullopt;
-    }
-    for (std::string& part : term) {
-        std::erase(part, ' ');
-        if (part == "0") {
-            part.clear();
-        }
-    }
-    return term;
-}
-
 } // namespace zarn

@@ -8,7 +8,6 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string>
 
 namespace zarn {
@@ -38,10 +37,5 @@ TermFieldTexts RestoreInputs(CalcState& state);
 // The calendar's years, months and days: the results as the record holds them, or three
 // empty texts when the last Calcula gave no result.
 std::array<std::string, 3> CalendarTerm(const CalcState& state);
-
-// The years, months and days of the last result for an analysis window's term fields, as
-// Continua writes them (without their blanks, a part of exactly "0" left empty), or nothing
-// when the last Calcula gave no result. The record is left as it is.
-std::optional<std::array<std::string, 3>> LastResultTerm(const CalcState& state);
 
 } // namespace zarn

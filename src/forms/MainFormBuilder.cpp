@@ -4,6 +4,7 @@
 #include "forms/AppliedFractionWindow.h"
 #include "forms/CalculationRecordWindow.h"
 #include "forms/ConsequencesWindow.h"
+#include "forms/ExecutionWindow.h"
 #include "forms/Unit1.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
@@ -264,6 +265,9 @@ void MainFormBuilder::CreateToolsMenu() {
     // Consequências da pena: regime, substitution, sursis, parole, progression, prescription.
     m_form.FerramentasConsequencias =
         AddTool("FerramentasConsequencias", kConsequencesCaption, kConsequencesHelpContext);
+    // Execução penal: the dates of a term's execution.
+    m_form.FerramentasExecucao =
+        AddTool("FerramentasExecucao", kExecutionCaption, kExecutionHelpContext);
 }
 
 QAction* MainFormBuilder::AddTool(const char* name, const char* caption, int helpContext) {

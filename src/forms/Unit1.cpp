@@ -9,6 +9,7 @@
 #include "forms/AppliedFractionWindow.h"
 #include "forms/CalculationRecordWindow.h"
 #include "forms/ConsequencesWindow.h"
+#include "forms/ExecutionWindow.h"
 #include "forms/MainFormBuilder.h"
 #include "forms/Unit3.h"
 #include "help/HelpContext.h"
@@ -95,6 +96,7 @@ void TForm1::ConnectHandlers() {
     onTrigger(FerramentasMemoria, &TForm1::FerramentasMemoriaExecute);
     onTrigger(FerramentasFracao, &TForm1::FerramentasFracaoExecute);
     onTrigger(FerramentasConsequencias, &TForm1::FerramentasConsequenciasExecute);
+    onTrigger(FerramentasExecucao, &TForm1::FerramentasExecucaoExecute);
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5}) {
         connect(field, &MaskedField::Clicked, this, Guarded([this] { CursorIniciaExecute(); }));
@@ -332,6 +334,13 @@ void TForm1::FerramentasConsequenciasExecute() {
         m_consequences = new ConsequencesWindow(this);
     }
     m_consequences->Open(LastResultTerm(m_state));
+}
+
+void TForm1::FerramentasExecucaoExecute() {
+    if (!m_execution) {
+        m_execution = new ExecutionWindow(this);
+    }
+    m_execution->Open(LastResultTerm(m_state), CurrentDate());
 }
 
 } // namespace zarn

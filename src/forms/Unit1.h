@@ -27,6 +27,7 @@ class CalculationRecordWindow;
 class ConsequencesWindow;
 class CopyCommand;
 class DialogKeys;
+class ExecutionWindow;
 class MaskedField;
 class NoticeBar;
 class ResultField;
@@ -60,6 +61,8 @@ public:
 
     // The window of Ferramentas > Fração aplicada; null until its first opening.
     AppliedFractionWindow* FractionWindow() const { return m_fractionWindow; }
+    // The window of Ferramentas > Execução penal; null until its first opening.
+    ExecutionWindow* Execution() const { return m_execution; }
 
     // Components, in the window's order of child controls.
     QLabel* Label1 = nullptr;
@@ -97,6 +100,7 @@ public:
     QAction* FerramentasMemoria = nullptr;       // Memória do cálculo, Ctrl+M
     QAction* FerramentasFracao = nullptr;        // Fração aplicada
     QAction* FerramentasConsequencias = nullptr; // Consequências da pena
+    QAction* FerramentasExecucao = nullptr;      // Execução penal
     QMenu* Contedo1 = nullptr;                   // the Ajuda menu
     QAction* N1 = nullptr;                       // separator above Sobre...
 
@@ -118,6 +122,8 @@ public:
     void FerramentasFracaoExecute();
     // Ferramentas > Consequências da pena
     void FerramentasConsequenciasExecute();
+    // Ferramentas > Execução penal
+    void FerramentasExecucaoExecute();
 
     // The calendar's Sair has hidden it: the keyboard comes back to the years field.
     void CalendarClosedBySair();
@@ -152,6 +158,7 @@ private:
     TForm3* m_calendar = nullptr;
     AppliedFractionWindow* m_fractionWindow = nullptr;
     ConsequencesWindow* m_consequences = nullptr;
+    ExecutionWindow* m_execution = nullptr;
 };
 
 } // namespace zarn

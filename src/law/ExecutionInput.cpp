@@ -1,9 +1,8 @@
 #include "law/ExecutionInput.h"
 
 #include "dates/EndDate.h"
-#include "engine/CalcState.h"
-#include "engine/Calculation.h"
 #include "engine/NumberText.h"
+#include "engine/TermReading.h"
 #include "engine/Texts.h"
 #include "law/ExecutionText.h"
 #include "law/LawTexts.h"
@@ -15,31 +14,10 @@
 namespace zarn {
 namespace {
 
-constexpr long long kDaysPerYear = 360;
-constexpr long long kDaysPerMonth = 30;
-// A term is read by a run of the calculator that leaves it as it is, so that its fields
-// follow the calculator's own rules and messages.
-constexpr const char* kNoFines = "     ";
-constexpr const char* kUnchangedOperation = "x 1 /   ";
-
 struct Reading {
     std::string Error;
     long long Days = 0;
 };
-
-Reading ReadTermFields(const ExecutionFields& fields) {
-    CalcState state;
-    const CalcOutcome outcome = RunCalculation(state, fields.Years, fields.Months, fields.Days,
-                                               kNoFines, kUnchangedOperation);
-    if (!outcome.Ok) {
-        return {outcome.OutcomeText, 0};
-    }
-    // Whole numbers of at most nine digits each: the sum is exact.
-    return {{},
-            static_cast<long long>(state.Years) * kDaysPerYear +
-                static_cast<long long>(state.Months) * kDaysPerMonth +
-                static_cast<long long>(state.Days)};
-}
 
 // Blanks dropped as the fields drop them, nothing left is no remicao; a sign is read, so
 // that the dates refuse a negative count with their own message.
@@ -94,8 +72,8 @@ ExecutionAnswer AnswerExecution(long long termDays, const ExecutionQuestion& que
 }
 
 ExecutionAnswer AnswerExecution(const ExecutionFields& fields) {
-    const Reading term = ReadTermFields(fields);
-    if (!term.Error.empty()) {
+    const TermReading term = ReadTerm(fields.Years, fields.Months, fields.Days);
+    if (!term.Ok) {
         return Refusal(term.Error);
     }
     return AnswerExecution(term.Days, fields.Question);

@@ -1,0 +1,310 @@
+#include "forms/ExecutionWindow.h"
+
+#include "dates/DateSettings.h"
+#include "dates/DateText.h"
+#include "fields/ProgramMasks.h"
+#include "help/HelpContext.h"
+#include "law/LegalText.h"
+#include "widgets/AccessibleNames.h"
+#include "widgets/CaseFactsPanel.h"
+#include "widgets/DialogKeys.h"
+#include "widgets/ExecutionTimeline.h"
+#include "widgets/FocusedSelection.h"
+#include "widgets/FormLayout.h"
+#include "widgets/Guarded.h"
+#include "widgets/MaskedField.h"
+#include "widgets/QtText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace zarn {
+namespace {
+
+// Client width and font, in pixels of the 120 pixels-per-inch layout; the height follows
+// the timeline at the bottom.
+constexpr int kMargin = 16;
+constexpr int kClientWidth = kMargin + kCaseFactsPanelWidth + kMargin;
+constexpr int kFormFontHeight = 13;
+// A label's caption sits this much below the top of the field on its right.
+constexpr int kLabelDrop = 8;
+constexpr int kFieldHeight = 24;
+constexpr int kButtonWidth = 89;
+constexpr int kButtonHeight = 25;
+
+// Rows, from the top.
+constexpr int kTermTop = 16;
+constexpr int kFactsTop = 52;
+constexpr int kChoicesTop = kFactsTop + kCaseFactsPanelHeight + 12;
+constexpr int kSecondChoiceTop = kChoicesTop + 32;
+constexpr int kAnswerLabelTop = kSecondChoiceTop + 40;
+constexpr int kAnswerTop = kAnswerLabelTop + 20;
+constexpr int kAnswerHeight = 184;
+constexpr int kTimelineTop = kAnswerTop + kAnswerHeight + 8;
+
+// Columns of the choices row.
+constexpr int kRemicaoFieldLeft = 136;
+constexpr int kChoiceLabelLeft = 232;
+constexpr int kChoiceLeft = 352;
+constexpr int kChoiceWidth = 184;
+constexpr int kButtonLeft = kMargin + kCaseFactsPanelWidth - kButtonWidth;
+
+constexpr const char* kYearsCaption = "Pena - ANOS:";
+constexpr const char* kMonthsCaption = "MESES:";
+constexpr const char* kDaysCaption = "DIAS:";
+constexpr const char* kStartCaption = "In\xED"
+                                      "cio (data-base):";
+constexpr const char* kRemicaoCaption = "Dias de remi\xE7\xE3o:";
+constexpr const char* kRegimeCaption = "Regime inicial:";
+constexpr const char* kConventionCaption = "Contagem:";
+constexpr const char* kAnswerCaption = "Datas da execu\xE7\xE3o:";
+constexpr const char* kCalculaCaption = "&Calcula";
+constexpr const char* kCopiarCaption = "C&opiar";
+constexpr const char* kRegimeFromTerm = "conforme a pena";
+
+constexpr MaskSetup kStartMask = {kDateMask, "  /  /    "};
+// Five digits, as the days of detracao and the day-fines.
+constexpr MaskSetup kRemicaoMask = {kFinesMask, "     "};
+
+// The regime choice's entries after the first, and the conventions, in their order.
+constexpr std::array<Regime, 3> kChosenRegimes = {Regime::Fechado, Regime::Semiaberto,
+                                                  Regime::Aberto};
+constexpr std::array<CountingConvention, 2> kConventions = {CountingConvention::Base360,
+                                                            CountingConvention::CalendarDays};
+
+} // namespace
+
+ExecutionWindow::ExecutionWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("ExecutionWindow"));
+    setWindowTitle(WithoutMnemonics(ToQString(kExecutionCaption)));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(LayoutFont(this, kFormFontHeight, false));
+    SetHelpContext(this, kExecutionHelpContext);
+    CreateControls();
+    PlaceControls();
+    ConnectHandlers();
+    SetTabOrder();
+}
+
+void ExecutionWindow::CreateControls() {
+    YearsField = NewMaskedField(this, kYearsFieldSetup);
+    MonthsField = NewMaskedField(this, kMonthsFieldSetup);
+    DaysField = NewMaskedField(this, kDaysFieldSetup);
+    StartField = NewMaskedField(this, kStartMask);
+    Facts = new CaseFactsPanel(this);
+    RemicaoField = NewMaskedField(this, kRemicaoMask);
+    CreateChoices();
+    CalculaButton = NewButton(this, kCalculaCaption, kFormFontHeight);
+    CopiarButton = NewButton(this, kCopiarCaption, kFormFontHeight);
+    AnswerText = new QPlainTextEdit(this);
+    AnswerText->setReadOnly(true);
+    AnswerText->setTabChangesFocus(true);
+    Timeline = new ExecutionTimeline(this);
+    YearsLabel = NewLabel(this, kYearsCaption, kFormFontHeight, nullptr);
+    MonthsLabel = NewLabel(this, kMonthsCaption, kFormFontHeight, nullptr);
+    DaysLabel = NewLabel(this, kDaysCaption, kFormFontHeight, nullptr);
+    StartLabel = NewLabel(this, kStartCaption, kFormFontHeight, nullptr);
+    RemicaoLabel = NewLabel(this, kRemicaoCaption, kFormFontHeight, nullptr);
+    RegimeLabel = NewLabel(this, kRegimeCaption, kFormFontHeight, nullptr);
+    ConventionLabel = NewLabel(this, kConventionCaption, kFormFontHeight, nullptr);
+    AnswerLabel = NewLabel(this, kAnswerCaption, kFormFontHeight, nullptr);
+    NameControls();
+
+    for (MaskedField* field : {YearsField, MonthsField, DaysField, StartField, RemicaoField}) {
+        FocusedSelection::Apply(field);
+    }
+    // F1 anywhere in the window opens its page, in the facts too.
+    SetHelpContext(Facts, kExecutionHelpContext);
+    for (QWidget* control : Facts->TabOrder()) {
+        SetHelpContext(control, kExecutionHelpContext);
+    }
+}
+
+void ExecutionWindow::CreateChoices() {
+    RegimeChoice = new QComboBox(this);
+    RegimeChoice->addItem(ToQString(kRegimeFromTerm));
+    for (const Regime regime : kChosenRegimes) {
+        RegimeChoice->addItem(ToQString(RegimeName(regime)));
+    }
+    ConventionChoice = new QComboBox(this);
+    for (const CountingConvention convention : kConventions) {
+        ConventionChoice->addItem(ToQString(ConventionName(convention)));
+    }
+}
+
+void ExecutionWindow::NameControls() {
+    const std::array<std::pair<QObject*, const char*>, 20> names = {{
+        {YearsField, "YearsField"},
+        {MonthsField, "MonthsField"},
+        {DaysField, "DaysField"},
+        {StartField, "StartField"},
+        {Facts, "Facts"},
+        {RemicaoField, "RemicaoField"},
+        {RegimeChoice, "RegimeChoice"},
+        {ConventionChoice, "ConventionChoice"},
+        {CalculaButton, "CalculaButton"},
+        {CopiarButton, "CopiarButton"},
+        {AnswerText, "AnswerText"},
+        {Timeline, "Timeline"},
+        {YearsLabel, "YearsLabel"},
+        {MonthsLabel, "MonthsLabel"},
+        {DaysLabel, "DaysLabel"},
+        {StartLabel, "StartLabel"},
+        {RemicaoLabel, "RemicaoLabel"},
+        {RegimeLabel, "RegimeLabel"},
+        {ConventionLabel, "ConventionLabel"},
+        {AnswerLabel, "AnswerLabel"},
+    }};
+    for (const auto& [object, name] : names) {
+        object->setObjectName(QString::fromLatin1(name));
+    }
+    // What a screen reader announces: each field and choice by the caption beside it; the
+    // buttons by their captions, the timeline by its own name.
+    const std::array<std::pair<QWidget*, QLabel*>, 8> captions = {{
+        {YearsField, YearsLabel},
+        {MonthsField, MonthsLabel},
+        {DaysField, DaysLabel},
+        {StartField, StartLabel},
+        {RemicaoField, RemicaoLabel},
+        {RegimeChoice, RegimeLabel},
+        {ConventionChoice, ConventionLabel},
+        {AnswerText, AnswerLabel},
+    }};
+    for (const auto& [control, label] : captions) {
+        NameAfterLabel(control, label);
+    }
+}
+
+void ExecutionWindow::PlaceControls() {
+    // Each label has the room up to the control on its right.
+    const QList<QPair<QLabel*, Place>> labels = {
+        {YearsLabel, {kMargin, kTermTop + kLabelDrop, 120 - kMargin - kLabelGap, 0}},
+        {MonthsLabel, {176, kTermTop + kLabelDrop, 232 - 176 - kLabelGap, 0}},
+        {DaysLabel, {288, kTermTop + kLabelDrop, 336 - 288 - kLabelGap, 0}},
+        {StartLabel, {408, kTermTop + kLabelDrop, 576 - 408 - kLabelGap, 0}},
+        {RemicaoLabel,
+         {kMargin, kChoicesTop + kLabelDrop, kRemicaoFieldLeft - kMargin - kLabelGap, 0}},
+        {RegimeLabel,
+         {kChoiceLabelLeft, kChoicesTop + kLabelDrop, kChoiceLeft - kChoiceLabelLeft - kLabelGap,
+          0}},
+        {ConventionLabel,
+         {kChoiceLabelLeft, kSecondChoiceTop + kLabelDrop,
+          kChoiceLeft - kChoiceLabelLeft - kLabelGap, 0}},
+        {AnswerLabel, {kMargin, kAnswerLabelTop, kCaseFactsPanelWidth, 0}},
+    };
+    const QList<QPair<QPushButton*, Place>> buttons = {
+        {CalculaButton, {kButtonLeft, kChoicesTop, kButtonWidth, kButtonHeight}},
+        {CopiarButton, {kButtonLeft, kSecondChoiceTop, kButtonWidth, kButtonHeight}}};
+    FitGroup(labels, 0);
+    FitGroup(buttons, kButtonTextMargin);
+    for (const auto& [label, place] : labels) {
+        PlaceLabel(label, place);
+    }
+    for (const auto& [button, place] : buttons) {
+        PlaceWidget(button, place);
+    }
+    PlaceWidget(YearsField, {120, kTermTop, 41, kFieldHeight});
+    PlaceWidget(MonthsField, {232, kTermTop, 40, kFieldHeight});
+    PlaceWidget(DaysField, {336, kTermTop, 41, kFieldHeight});
+    PlaceWidget(StartField, {576, kTermTop, 97, kFieldHeight});
+    PlaceWidget(Facts, {kMargin, kFactsTop, kCaseFactsPanelWidth, kCaseFactsPanelHeight});
+    PlaceWidget(RemicaoField, {kRemicaoFieldLeft, kChoicesTop, 59, kFieldHeight});
+    PlaceWidget(RegimeChoice, {kChoiceLeft, kChoicesTop, kChoiceWidth, kFieldHeight});
+    PlaceWidget(ConventionChoice, {kChoiceLeft, kSecondChoiceTop, kChoiceWidth, kFieldHeight});
+    PlaceWidget(AnswerText, {kMargin, kAnswerTop, kCaseFactsPanelWidth, kAnswerHeight});
+    // The timeline is as tall as its font needs for every row it can draw.
+    PlaceWidget(Timeline, {kMargin, kTimelineTop, kCaseFactsPanelWidth, 0});
+    Timeline->resize(Timeline->width(), Timeline->sizeHint().height());
+    resize(Scaled(this, kClientWidth), Timeline->geometry().bottom() + 1 + Scaled(this, kMargin));
+}
+
+void ExecutionWindow::ConnectHandlers() {
+    connect(CalculaButton, &QPushButton::clicked, this, Guarded([this] { CalculaClick(); }));
+    connect(CopiarButton, &QPushButton::clicked, this, Guarded([this] { CopiarClick(); }));
+    auto follow = Guarded([this] { QuestionChanged(); });
+    for (MaskedField* field : {YearsField, MonthsField, DaysField, StartField, RemicaoField}) {
+        connect(field, &QLineEdit::textChanged, this, follow);
+    }
+    connect(Facts, &CaseFactsPanel::FactsChanged, this, follow);
+    for (QComboBox* choice : {RegimeChoice, ConventionChoice}) {
+        connect(choice, &QComboBox::currentIndexChanged, this, follow);
+    }
+    m_keys = DialogKeys::Install(this);
+}
+
+void ExecutionWindow::SetTabOrder() {
+    QList<QWidget*> order = {YearsField, MonthsField, DaysField, StartField};
+    order.append(Facts->TabOrder());
+    order.append(
+        {RemicaoField, RegimeChoice, ConventionChoice, CalculaButton, CopiarButton, AnswerText});
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void ExecutionWindow::Open(const std::optional<std::array<std::string, 3>>& term, DayNumber today) {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+
+    if (term) {
+        const std::array<MaskedField*, 3> fields = {YearsField, MonthsField, DaysField};
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            fields[i]->SetText((*term)[i]);
+        }
+    }
+    UseCalendarDateSettings();
+    StartField->SetText(WriteDateText(today));
+    StartField->setFocus(Qt::OtherFocusReason);
+    StartField->SelectAll();
+    CalculaButton->setDefault(true);
+}
+
+ExecutionFields ExecutionWindow::ReadFields() const {
+    ExecutionFields fields;
+    fields.Years = YearsField->Text();
+    fields.Months = MonthsField->Text();
+    fields.Days = DaysField->Text();
+    ExecutionQuestion& question = fields.Question;
+    question.Start = StartField->Text();
+    question.Remicao = RemicaoField->Text();
+    question.Facts = Facts->Facts();
+    if (const int regime = RegimeChoice->currentIndex(); regime > 0) {
+        question.InitialRegime = kChosenRegimes[static_cast<std::size_t>(regime - 1)];
+    }
+    question.Convention = kConventions[static_cast<std::size_t>(ConventionChoice->currentIndex())];
+    return fields;
+}
+
+void ExecutionWindow::QuestionChanged() {
+    if (m_answering) {
+        CalculaClick();
+    }
+}
+
+// ----- Handlers ---------------------------------------------------------------------------
+
+void ExecutionWindow::CalculaClick() {
+    m_answering = true;
+    // The start date is read as dd/mm/yyyy, whatever the regional settings since opening.
+    UseCalendarDateSettings();
+    const ExecutionAnswer answer = AnswerExecution(ReadFields());
+    AnswerText->setPlainText(ToQString(answer.Text));
+    if (answer.Dates) {
+        Timeline->SetDates(*answer.Dates);
+    } else {
+        Timeline->Clear();
+    }
+}
+
+void ExecutionWindow::CopiarClick() {
+    QApplication::clipboard()->setText(AnswerText->toPlainText());
+}
+
+} // namespace zarn
