@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 namespace zarn {
 namespace {
@@ -62,35 +61,27 @@ std::optional<CommandResult> ReadInciso(std::string_view value, CaseFacts& facts
     return std::nullopt;
 }
 
-// Blanks dropped as the fields drop them; nothing left is no detracao. A sign is read, so
-// that the analyses refuse a negative count with their own message.
 std::optional<CommandResult> ReadDetracao(std::string_view value, CaseFacts& facts) {
-    const std::string bare = RemoveBlanks(value);
-    if (bare.empty()) {
-        facts.DetracaoDays = 0;
-        return std::nullopt;
-    }
-    const char* first = bare.data();
-    const char* last = bare.data() + bare.size();
-    const bool negative = *first == '-';
-    const char* digits = negative ? first + 1 : first;
-    long long days = 0;
-    const auto [end, error] = std::from_chars(digits, last, days);
-    const bool allDigits = digits != last && end == last &&
-                           std::all_of(digits, last, [](char c) { return c >= '0' && c <= '9'; });
-    if (!allDigits) {
-        return SingleLine(std::string(kDetracaoFlag) + ": " + Quote(value) +
-                              std::string(kNotWholeDays),
-                          kExitInputError);
-    }
-    if (error == std::errc::result_out_of_range) {
-        return SingleLine(std::string(kDetracaoTooLongMessage), kExitInputError);
-    }
-    facts.DetracaoDays = negative ? -days : days;
-    return std::nullopt;
+    return ReadDaysFlag(kDetracaoFlag, value, kDetracaoTooLongMessage, facts.DetracaoDays);
 }
 
 } // namespace
+
+std::optional<CommandResult> ReadDaysFlag(std::string_view flag, std::string_view value,
+                                          std::string_view tooLarge, long long& days) {
+    const DayCountReading reading = ReadDayCount(value);
+    switch (reading.Fault) {
+    case DayCountFault::NotWhole:
+        return SingleLine(std::string(flag) + ": " + Quote(value) + std::string(kNotWholeDays),
+                          kExitInputError);
+    case DayCountFault::TooLarge:
+        return SingleLine(std::string(tooLarge), kExitInputError);
+    case DayCountFault::None:
+        break;
+    }
+    days = reading.Days;
+    return std::nullopt;
+}
 
 const std::string_view kCaseFactsFlagsHelp =
     "            Os fatos do caso, cada um ausente quando omitido:\n"

@@ -48,6 +48,12 @@ struct CaseFactsArguments {
 CaseFactsArguments ReadCaseFactsArguments(const CommandArguments& args,
                                           std::span<const OtherFlag> others = {});
 
+// The value of a flag that counts days (--detracao, --remicao), read by ReadDayCount: a
+// value that is not a whole number is an input error naming the flag, one beyond any count
+// the input error `tooLarge`. Nothing when `days` holds the count.
+std::optional<CommandResult> ReadDaysFlag(std::string_view flag, std::string_view value,
+                                          std::string_view tooLarge, long long& days);
+
 // The lines of --help that describe the flags of the facts, in the column layout of a
 // subcommand's paragraph.
 extern const std::string_view kCaseFactsFlagsHelp;

@@ -59,6 +59,9 @@ const Command* FindCommand(std::string_view name);
 // The one-line result of a command that writes a single line.
 CommandResult SingleLine(std::string line, int exitCode);
 
+// The result of a command that writes a text: one output line for each of its lines.
+CommandResult TextLines(const std::string& text);
+
 // A usage error of a command's arguments: the message naming what is wrong, then the hint
 // to --help, on standard error; exit kExitUsage.
 CommandResult UsageFault(std::string message);

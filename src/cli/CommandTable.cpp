@@ -10,7 +10,7 @@ namespace zarn {
 std::span<const Command> Commands() {
     static const std::array kCommands = {
         SentenceCommand(), EndDateCommand(),      MemoryCommand(),
-        FractionCommand(), ConsequencesCommand(),
+        FractionCommand(), ConsequencesCommand(), ExecutionCommand(),
     };
     return kCommands;
 }
@@ -29,6 +29,19 @@ CommandResult SingleLine(std::string line, int exitCode) {
     result.Out.push_back(std::move(line));
     result.ExitCode = exitCode;
     return result;
+}
+
+CommandResult TextLines(const std::string& text) {
+    CommandResult result;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find('\n', start);
+        result.Out.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) {
+            return result;
+        }
+        start = end + 1;
+    }
 }
 
 CommandResult UsageFault(std::string message) {

@@ -11,5 +11,6 @@ const Command& EndDateCommand();      // termino: the calendar's end date
 const Command& MemoryCommand();       // memoria: a chain written as its calculation record
 const Command& FractionCommand();     // fracao: the fraction that turned one term into another
 const Command& ConsequencesCommand(); // consequencias: the consequences of a term
+const Command& ExecutionCommand();    // execucao: the dates of a term's execution
 
 } // namespace zarn

@@ -58,20 +58,6 @@ Json AnswersJson(const Consequences& answers) {
     });
 }
 
-// The text, one output line for each of its lines.
-CommandResult TextLines(const std::string& text) {
-    CommandResult result;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find('\n', start);
-        result.Out.push_back(text.substr(start, end - start));
-        if (end == std::string::npos) {
-            return result;
-        }
-        start = end + 1;
-    }
-}
-
 std::optional<CommandResult> Run(const CommandArguments& args) {
     const CaseFactsArguments read = ReadCaseFactsArguments(args, kOwnFlags);
     if (read.Fault) {

@@ -1,6 +1,7 @@
 #include "engine/NumberText.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace zarn {
 
@@ -44,6 +45,23 @@ std::optional<double> ConvertSignedWhole(std::string_view text, std::size_t maxD
         return std::nullopt;
     }
     return negative ? -*magnitude : *magnitude;
+}
+
+DayCountReading ReadDayCount(std::string_view text) {
+    const std::string bare = RemoveBlanks(text);
+    if (bare.empty()) {
+        return {};
+    }
+    const bool negative = bare.front() == '-';
+    const std::string_view digits = std::string_view(bare).substr(negative ? 1 : 0);
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), IsDecimalDigit)) {
+        return {0, DayCountFault::NotWhole};
+    }
+    long long days = 0;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), days).ec != std::errc{}) {
+        return {0, DayCountFault::TooLarge};
+    }
+    return {negative ? -days : days, DayCountFault::None};
 }
 
 } // namespace zarn

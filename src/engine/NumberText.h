@@ -25,4 +25,14 @@ std::optional<double> ConvertSignedWhole(std::string_view text,
 // Converts 1 to maxDigits decimal digits without any sign. Any other text gives no value.
 std::optional<double> ConvertDigits(std::string_view text, std::size_t maxDigits);
 
+// A count of days as a user or a command line writes it (detracao, remicao): blanks
+// dropped, nothing left is 0, an optional "-" and then decimal digits. A sign is read, so
+// that the analyses refuse a negative count in their own words.
+enum class DayCountFault { None, NotWhole, TooLarge };
+struct DayCountReading {
+    long long Days = 0;
+    DayCountFault Fault = DayCountFault::None;
+};
+DayCountReading ReadDayCount(std::string_view text);
+
 } // namespace zarn

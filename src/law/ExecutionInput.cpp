@@ -7,10 +7,6 @@
 #include "law/ExecutionText.h"
 #include "law/LawTexts.h"
 
-#include <algorithm>
-#include <charconv>
-#include <string_view>
-
 namespace zarn {
 namespace {
 
@@ -19,27 +15,17 @@ struct Reading {
     long long Days = 0;
 };
 
-// Blanks dropped as the fields drop them, nothing left is no remicao; a sign is read, so
-// that the dates refuse a negative count with their own message.
 Reading ReadRemicao(const std::string& text) {
-    const std::string bare = RemoveBlanks(text);
-    if (bare.empty()) {
-        return {};
-    }
-    const bool negative = bare.front() == '-';
-    const std::string_view digits = std::string_view(bare).substr(negative ? 1 : 0);
-    long long days = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), days);
-    const bool allDigits =
-        !digits.empty() && end == digits.data() + digits.size() &&
-        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!allDigits) {
+    const DayCountReading reading = ReadDayCount(text);
+    switch (reading.Fault) {
+    case DayCountFault::NotWhole:
         return {std::string(kInvalidNumberMessage), 0};
-    }
-    if (error == std::errc::result_out_of_range) {
+    case DayCountFault::TooLarge:
         return {std::string(kRemicaoTooLongMessage), 0};
+    case DayCountFault::None:
+        break;
     }
-    return {{}, negative ? -days : days};
+    return {{}, reading.Days};
 }
 
 ExecutionAnswer Refusal(std::string message) {

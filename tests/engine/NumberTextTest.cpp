@@ -44,6 +44,33 @@ TEST(NumberText, ConvertsOnlyASignAndBoundedDigits) {
     }
 }
 
+TEST(NumberText, ReadsACountOfDaysWithItsSign) {
+    struct Row {
+        std::string text;
+        long long days;
+        DayCountFault fault;
+    } rows[] = {
+        {"", 0, DayCountFault::None},
+        {"   ", 0, DayCountFault::None},
+        {"30", 30, DayCountFault::None},
+        {" 1 5 ", 15, DayCountFault::None},
+        {"-5", -5, DayCountFault::None},
+        {"9223372036854775807", 9223372036854775807LL, DayCountFault::None},
+        {"9223372036854775808", 0, DayCountFault::TooLarge},
+        {"-", 0, DayCountFault::NotWhole},
+        {"--5", 0, DayCountFault::NotWhole},
+        {"+5", 0, DayCountFault::NotWhole},
+        {"1,5", 0, DayCountFault::NotWhole},
+        {"5d", 0, DayCountFault::NotWhole},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("\"" + row.text + "\"");
+        const DayCountReading reading = ReadDayCount(row.text);
+        EXPECT_EQ(reading.Days, row.days);
+        EXPECT_EQ(reading.Fault, row.fault);
+    }
+}
+
 TEST(NumberText, MinusZeroIsANegativeZero) {
     for (const char* text : {"-0", "-000"}) {
         SCOPED_TRACE(text);
