@@ -41,3 +41,16 @@ function(zarn_add_qttest name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}" TIMEOUT 300)
 endfunction()
+
+# zarn_test_at_densities(<name> <dpi>...)
+# Runs a window test once more at each density given: QT_FONT_DPI sets the logical dots per
+# inch with the toolkit's own scaling off, so the windows lay themselves out as they do on
+# such a display (the offscreen platform alone always reports 96).
+function(zarn_test_at_densities name)
+  foreach(dpi ${ARGN})
+    add_test(NAME ${name}_${dpi}dpi COMMAND ${name})
+    set_tests_properties(${name}_${dpi}dpi PROPERTIES
+      ENVIRONMENT "${ZARN_TEST_ENVIRONMENT};QT_ENABLE_HIGHDPI_SCALING=0;QT_FONT_DPI=${dpi}"
+      TIMEOUT 300)
+  endforeach()
+endfunction()

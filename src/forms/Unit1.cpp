@@ -134,7 +134,7 @@ QList<MaskedField*> TForm1::TermFields() const {
 }
 
 void TForm1::SelectAndCopyResult() {
-    Edit2->selectAll();
+    Edit2->SelectAllFromStart();
     QApplication::clipboard()->setText(Edit2->selectedText());
 }
 
@@ -170,7 +170,7 @@ void TForm1::WriteTermFields(const TermFieldTexts& texts) {
 
 void TForm1::ReportResultsDoNotFit() {
     Edit2->setText(ToQString(kResultsDoNotFitMessage));
-    Edit2->selectAll();
+    Edit2->SelectAllFromStart();
     MakeCalculaDefault();
 }
 
@@ -247,7 +247,7 @@ void TForm1::CursorIniciaExecute() {
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5}) {
         field->SetCaretToStart();
     }
-    Edit2->selectAll();
+    Edit2->SelectAllFromStart();
 }
 
 void TForm1::HelpContentsExecute() {

@@ -10,6 +10,11 @@ ResultField::ResultField(QWidget* parent)
     setMaxLength(32767);
 }
 
+void ResultField::SelectAllFromStart() {
+    const int length = static_cast<int>(text().size());
+    setSelection(length, -length);
+}
+
 void ResultField::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton) {

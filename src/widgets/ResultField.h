@@ -12,6 +12,10 @@ class ResultField : public QLineEdit {
 public:
     explicit ResultField(QWidget* parent = nullptr);
 
+    // Selects the whole text with the caret at its start, so that a text wider than the
+    // field shows its beginning.
+    void SelectAllFromStart();
+
 signals:
     void DoubleClicked();
 
