@@ -242,8 +242,19 @@ void MainFormBuilder::CreateMenu() {
 }
 
 void MainFormBuilder::SizeWindow() {
-    m_form.resize(Scaled(&m_form, kClientWidth),
-                  m_form.MainMenu1->sizeHint().height() + Scaled(&m_form, kClientHeight));
+    // The controls keep their places when the window is resized, so the window is never
+    // made smaller than the layout, nor than the controls where a caption widened one.
+    QRect controls;
+    for (const QWidget* control :
+         m_form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        controls |= control->geometry();
+    }
+    const int menuHeight = m_form.MainMenu1->sizeHint().height();
+    const int statusHeight = m_form.StatusBar1->height();
+    const QSize layout(Scaled(&m_form, kClientWidth), menuHeight + Scaled(&m_form, kClientHeight));
+    const QSize needed(controls.right() + 1, menuHeight + controls.bottom() + 1 + statusHeight);
+    m_form.setMinimumSize(layout.expandedTo(needed));
+    m_form.resize(layout);
 }
 
 } // namespace zarn
