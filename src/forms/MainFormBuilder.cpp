@@ -10,6 +10,7 @@
 #include "widgets/FormLayout.h"
 #include "widgets/MaskedField.h"
 #include "widgets/NoticeBar.h"
+#include "widgets/NoticeField.h"
 #include "widgets/QtText.h"
 #include "widgets/ResultField.h"
 #include "widgets/Scaling.h"
@@ -63,7 +64,7 @@ void MainFormBuilder::CreateControls() {
     m_form.Label2 = NewLabel(client, "Resultado:", kTitleFontHeight, &kBlueCaption);
     m_form.StatusBar1 = new NoticeBar(&m_form);
     m_form.setStatusBar(m_form.StatusBar1);
-    m_form.Edit1 = new QLineEdit(ToQString(kNoticeFieldText), client);
+    m_form.Edit1 = new NoticeField(ToQString(kNoticeFieldText), client);
     m_form.Label3 = NewLabel(client, "Pena corporal  ANOS:", kCaptionFontHeight, nullptr);
     m_form.Label4 = NewLabel(client, "MESES:", kCaptionFontHeight, nullptr);
     m_form.Label5 = NewLabel(client, "DIAS:", kCaptionFontHeight, nullptr);

@@ -133,20 +133,18 @@ QList<MaskedField*> TForm1::TermFields() const {
     return {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4};
 }
 
-void TForm1::SelectAndCopyResult() {
-    Edit2->SelectAllFromStart();
+void TForm1::ShowAndCopyResult(const CalcOutcome& outcome) {
+    Edit2->ShowReport(ToQString(outcome.OutcomeText));
     QApplication::clipboard()->setText(Edit2->selectedText());
 }
 
 void TForm1::ReportInputError(const CalcOutcome& outcome) {
-    Edit2->setText(ToQString(outcome.OutcomeText));
-    SelectAndCopyResult();
+    ShowAndCopyResult(outcome);
     FocusAndSelectAll(FieldOf(outcome.FaultField));
 }
 
 void TForm1::ReportResult(const CalcOutcome& outcome) {
-    Edit2->setText(ToQString(outcome.OutcomeText));
-    SelectAndCopyResult();
+    ShowAndCopyResult(outcome);
     Button1->setDefault(false);
     Button2->setDefault(true);
 }
@@ -169,8 +167,7 @@ void TForm1::WriteTermFields(const TermFieldTexts& texts) {
 }
 
 void TForm1::ReportResultsDoNotFit() {
-    Edit2->setText(ToQString(kResultsDoNotFitMessage));
-    Edit2->SelectAllFromStart();
+    Edit2->ShowReport(ToQString(kResultsDoNotFitMessage));
     MakeCalculaDefault();
 }
 

@@ -1,5 +1,7 @@
 #include "widgets/ResultField.h"
 
+#include "widgets/Announcement.h"
+
 #include <QMouseEvent>
 
 namespace zarn {
@@ -13,6 +15,12 @@ ResultField::ResultField(QWidget* parent)
 void ResultField::SelectAllFromStart() {
     const int length = static_cast<int>(text().size());
     setSelection(length, -length);
+}
+
+void ResultField::ShowReport(const QString& text) {
+    setText(text);
+    SelectAllFromStart();
+    AnnounceText(this, text);
 }
 
 void ResultField::mouseDoubleClickEvent(QMouseEvent* event) {

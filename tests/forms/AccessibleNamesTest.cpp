@@ -6,11 +6,13 @@
 
 #include "CalendarHarness.h"
 #include "forms/Unit2.h"
+#include "widgets/Announcement.h"
 #include "widgets/BevelPanel.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 
 using namespace zarn;
 using namespace zarn::testing;
@@ -29,6 +31,36 @@ QWidget* Component(QWidget* window, const QString& name) {
     }
     return found;
 }
+
+// What the program announces to screen readers while it lives: for each event, its kind,
+// the object, the value it carries and the value the object's accessible interface gives.
+struct Announcement {
+    QAccessible::Event Kind;
+    QObject* Object;
+    QString Carried;
+    QString Read;
+};
+
+class AnnouncementRecorder {
+public:
+    AnnouncementRecorder() {
+        s_seen.clear();
+        SetAnnouncementWatcher(&Record);
+    }
+    ~AnnouncementRecorder() { SetAnnouncementWatcher(nullptr); }
+    static QList<Announcement> Seen() { return s_seen; }
+
+private:
+    static void Record(QAccessibleEvent* event) {
+        const auto* change = static_cast<QAccessibleValueChangeEvent*>(event);
+        QAccessibleInterface* face = event->accessibleInterface();
+        s_seen.append(
+            {event->type(), event->object(),
+             event->type() == QAccessible::ValueChanged ? change->value().toString() : QString(),
+             face ? face->text(QAccessible::Value) : QString()});
+    }
+    static inline QList<Announcement> s_seen;
+};
 
 void AddNameRows(const QList<QPair<const char*, QString>>& rows) {
     QTest::addColumn<QString>("component");
@@ -49,6 +81,12 @@ private slots:
     void MainWindowControls_data();
     void MainWindowControls();
     void ResultFieldAnnouncesTheSentence();
+    void CalculaAnnouncesWhatTheResultFieldShows_data();
+    void CalculaAnnouncesWhatTheResultFieldShows();
+    void NoticeLineIsText();
+    void StatusBarNamesHaveNoLeadingBlanks();
+    void CalendarNavigation_data();
+    void CalendarNavigation();
     void CalendarControls_data();
     void CalendarControls();
     void EndDateFieldAnnouncesTheDate();
@@ -145,6 +183,85 @@ void TestAccessibleNames::ResultFieldAnnouncesTheSentence() {
     QVERIFY(!main.Result().isEmpty());
     QVERIFY(main.Result() != sentence);
     QCOMPARE(Announced(main.Window->Edit2, QAccessible::Value), main.Result());
+}
+
+void TestAccessibleNames::CalculaAnnouncesWhatTheResultFieldShows_data() {
+    QTest::addColumn<QString>("months");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("result") << "" << QStringLiteral(" 5 anos,  0 mês e  0 dia");
+    QTest::newRow("input error") << "13" << QStringLiteral("O número máximo de meses é 11.");
+}
+
+// A screen reader hears what Calcula wrote, and the keyboard stays where it was.
+void TestAccessibleNames::CalculaAnnouncesWhatTheResultFieldShows() {
+    QFETCH(QString, months);
+    QFETCH(QString, shown);
+    MainWindowHarness main;
+    QVERIFY(main.WaitActive());
+    main.Fill(QStringLiteral("5"), months, {}, {}, QStringLiteral("x1"));
+    QWidget* focus = months.isEmpty() ? main.Window->MaskEdit5 : main.Window->MaskEdit2;
+    AnnouncementRecorder recorder;
+    main.Enter();
+    QCOMPARE(main.Result(), shown);
+    const QList<Announcement> seen = recorder.Seen();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.front().Kind, QAccessible::ValueChanged);
+    QCOMPARE(seen.front().Object, main.Window->Edit2);
+    QCOMPARE(seen.front().Carried, shown);
+    QCOMPARE(seen.front().Read, shown);
+    QCOMPARE(main.Focus(), focus);
+    QCOMPARE(main.Window->Edit2->focusPolicy(), Qt::ClickFocus);
+    main.Key(Qt::Key_Tab);
+    QVERIFY(main.Focus() != main.Window->Edit2);
+}
+
+void TestAccessibleNames::NoticeLineIsText() {
+    MainWindowHarness main;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(main.Window->Edit1);
+    QVERIFY(face);
+    QCOMPARE(face->role(), QAccessible::StaticText);
+    QVERIFY(!face->editableTextInterface());
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Dosimetria da pena"));
+}
+
+// Neither the bar nor the line it shows is announced with the blanks that push the welcome
+// text to the right.
+void TestAccessibleNames::StatusBarNamesHaveNoLeadingBlanks() {
+    MainWindowHarness main;
+    QVERIFY(main.WaitActive());
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(main.Window->StatusBar1);
+    QVERIFY(bar);
+    const QString welcome = main.Window->StatusBar1->Text().trimmed();
+    for (int step = 0; step < 2; ++step) {
+        QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("Barra de status"));
+        QStringList lines;
+        for (int i = 0; i < bar->childCount(); ++i) {
+            lines << bar->child(i)->text(QAccessible::Name);
+        }
+        const QString shown = main.Window->StatusBar1->Text().trimmed();
+        QVERIFY2(lines.contains(shown), qPrintable(lines.join(QLatin1Char('|'))));
+        main.Window->Button1->click(); // a notice replaces the welcome text
+        QVERIFY(main.Window->StatusBar1->Text().trimmed() != welcome);
+    }
+}
+
+void TestAccessibleNames::CalendarNavigation_data() {
+    AddNameRows({
+        {"qt_calendar_prevmonth", QStringLiteral("Mês anterior")},
+        {"qt_calendar_nextmonth", QStringLiteral("Próximo mês")},
+        {"qt_calendar_yearedit", QStringLiteral("Ano")},
+    });
+}
+
+// The month calendar's own controls: Qt names them in English, or not at all.
+void TestAccessibleNames::CalendarNavigation() {
+    QFETCH(QString, component);
+    QFETCH(QString, name);
+    TForm3 calendar;
+    calendar.ShowMonthOf(QDate(2026, 12, 7));
+    QWidget* control = Component(calendar.MonthCalendar1, component);
+    QVERIFY(control);
+    QCOMPARE(Announced(control, QAccessible::Name), name);
 }
 
 void TestAccessibleNames::CalendarControls_data() {
