@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpEngineCore>
+#include <QHelpLink>
+#include <QUrl>
 
 namespace zarn {
 
@@ -34,6 +37,35 @@ QString FindHelpFile(const QString& name, const QStringList& folders) {
         const QFileInfo candidate(QDir(folder), name);
         if (candidate.isFile()) {
             return candidate.absoluteFilePath();
+        }
+    }
+    return {};
+}
+
+namespace {
+
+// The page every collection of Zarn files under the main window's context number.
+const QString kSampleIdentifier = QStringLiteral("zarn.context.1");
+
+bool ReadsAPage(const QHelpEngineCore& engine) {
+    const QList<QHelpLink> pages = engine.documentsForIdentifier(kSampleIdentifier);
+    return pages.isEmpty() || !engine.fileData(pages.first().url).isEmpty();
+}
+
+} // namespace
+
+CollectionCheck SetUpCollection(QHelpEngineCore& engine, const QString& collectionFile) {
+    if (!engine.setupData() || engine.registeredDocumentations().isEmpty()) {
+        return {CollectionFault::CollectionDamaged, QFileInfo(collectionFile).absoluteFilePath()};
+    }
+    const QDir collectionDir = QFileInfo(collectionFile).absoluteDir();
+    for (const QString& name : engine.registeredDocumentations()) {
+        const QFileInfo pages(collectionDir, engine.documentationFileName(name));
+        if (!pages.exists()) {
+            return {CollectionFault::PagesMissing, pages.absoluteFilePath()};
+        }
+        if (!pages.isFile() || !pages.isReadable() || !ReadsAPage(engine)) {
+            return {CollectionFault::PagesDamaged, pages.absoluteFilePath()};
         }
     }
     return {};

@@ -9,7 +9,9 @@
 #include "help/HelpSearch.h"
 #include "help/HelpViewerEngine.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -43,6 +45,48 @@ QString SourceTitle(const QString& page) {
     return title.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
+// Counts the addresses handed to the desktop (a web browser) instead of the help window.
+class DesktopLinkCounter : public QObject {
+    Q_OBJECT
+public:
+    DesktopLinkCounter() {
+        for (const QString& scheme : Schemes()) {
+            QDesktopServices::setUrlHandler(scheme, this, "Open");
+        }
+    }
+    ~DesktopLinkCounter() override {
+        for (const QString& scheme : Schemes()) {
+            QDesktopServices::unsetUrlHandler(scheme);
+        }
+    }
+    int Count = 0;
+
+public slots:
+    void Open(const QUrl&) { ++Count; }
+
+private:
+    static QStringList Schemes() { return {QStringLiteral("qthelp"), QStringLiteral("file")}; }
+};
+
+// Clicks the link whose text is given, as the user does: with the mouse, once it is shown.
+bool ClickLink(HelpBrowser* page, const QString& text) {
+    QTextCursor link = page->document()->find(text, QTextCursor(page->document()),
+                                              QTextDocument::FindCaseSensitively);
+    while (!link.isNull() && !link.charFormat().isAnchor()) {
+        link = page->document()->find(text, link, QTextDocument::FindCaseSensitively);
+    }
+    if (link.isNull()) {
+        return false;
+    }
+    QTextCursor middle = link;
+    middle.setPosition((link.selectionStart() + link.selectionEnd()) / 2);
+    page->setTextCursor(middle);
+    page->ensureCursorVisible();
+    const QPoint point = page->cursorRect(middle).center();
+    QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, point);
+    return true;
+}
+
 void WaitForIndex(QHelpEngine& engine) {
     QTRY_VERIFY_WITH_TIMEOUT(
         !engine.indexModel()->isCreatingIndex() && engine.indexModel()->rowCount() > 0, 10000);
@@ -69,6 +113,11 @@ private slots:
     void FindHelpFileLooksInEachFolder();
     void PagesAreWhole();
     void ContentsTitlesAreThePageTitles();
+    void LinksBetweenPagesStayInTheWindow_data();
+    void LinksBetweenPagesStayInTheWindow();
+    void DamagedCollectionIsNamed_data();
+    void DamagedCollectionIsNamed();
+    void SidePaneIsNamedInPortuguese();
 };
 
 void TestHelpWindow::NothingIsOpenedBeforeTheFirstRequest() {
@@ -331,6 +380,98 @@ void TestHelpWindow::ContentsTitlesAreThePageTitles() {
     QCOMPARE(listed.removeDuplicates(), 0);
     QVERIFY2(engine.Window()->Engine()->contentWidget()->isExpanded(model.index(0, 0)),
              "the contents open with every topic in sight");
+}
+
+void TestHelpWindow::LinksBetweenPagesStayInTheWindow_data() {
+    QTest::addColumn<int>("context");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("see also, from the fields")
+        << 8 << QStringLiteral("Uso pelo teclado") << QStringLiteral("Uso pelo teclado");
+    QTest::newRow("see also, from the buttons")
+        << 11 << QStringLiteral("O campo Resultado") << QStringLiteral("O campo Resultado");
+    QTest::newRow("in the text, from the result")
+        << 6 << QStringLiteral("Opera\u00e7\u00f5es") << QStringLiteral("Opera\u00e7\u00f5es");
+    QTest::newRow("from the first page") << 1 << QStringLiteral("Calend\u00e1rio")
+                                         << QStringLiteral("Calend\u00e1rio: t\u00e9rmino da pena");
+}
+
+// A link between pages opens the page in the help window itself, never in a web browser.
+void TestHelpWindow::LinksBetweenPagesStayInTheWindow() {
+    QFETCH(int, context);
+    QFETCH(QString, link);
+    QFETCH(QString, title);
+    DesktopLinkCounter desktop;
+    HelpViewerEngine engine({kBuildDir});
+    engine.Request(kFile, HelpCommand::Context, context);
+    HelpWindow* window = engine.Window();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(ClickLink(window->Page(), link));
+    QTRY_COMPARE(window->Page()->documentTitle(), title);
+    QCOMPARE(desktop.Count, 0);
+    QVERIFY(window->Page()->source().scheme() == QLatin1String("qthelp"));
+}
+
+void TestHelpWindow::DamagedCollectionIsNamed_data() {
+    QTest::addColumn<QString>("breakage");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("pages file missing") << "no qch"
+                                        << "zarn.qch";
+    QTest::newRow("pages file unreadable") << "qch folder"
+                                           << "zarn.qch";
+    QTest::newRow("pages file damaged") << "qch garbage"
+                                        << "zarn.qch";
+    QTest::newRow("collection damaged") << "qhc garbage"
+                                        << "zarn.qhc";
+}
+
+// A collection that cannot be read says, in Portuguese, which of its two files is at fault.
+void TestHelpWindow::DamagedCollectionIsNamed() {
+    QFETCH(QString, breakage);
+    QFETCH(QString, named);
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    const auto copy = [&](const QString& name) {
+        return QFile::copy(QDir(kBuildDir).filePath(name), dir.filePath(name));
+    };
+    const auto garbage = [&](const QString& name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, '\x5a')) == 4096;
+    };
+    QVERIFY(breakage == QLatin1String("qhc garbage") ? garbage(kFile) : copy(kFile));
+    if (breakage == QLatin1String("qch folder")) {
+        QVERIFY(dir.mkdir(QStringLiteral("zarn.qch")));
+    } else if (breakage == QLatin1String("qch garbage")) {
+        QVERIFY(garbage(QStringLiteral("zarn.qch")));
+    } else if (breakage == QLatin1String("qhc garbage")) {
+        QVERIFY(copy(QStringLiteral("zarn.qch")));
+    }
+    HelpViewerEngine engine({folder.path()});
+    engine.Request(kFile, HelpCommand::Context, 8);
+    HelpWindow* window = engine.Window();
+    QVERIFY(!window->IsAvailable());
+    QCOMPARE(window->Page()->documentTitle(), QStringLiteral("Ajuda danificada"));
+    const QString text = window->Page()->toPlainText();
+    QVERIFY2(text.contains(dir.filePath(named)), qPrintable(text));
+    QVERIFY2(!QApplication::activeModalWidget(), "no message box of our own");
+}
+
+void TestHelpWindow::SidePaneIsNamedInPortuguese() {
+    HelpViewerEngine engine({kBuildDir});
+    engine.Request(kFile, HelpCommand::Tab, kHelpContentsTab);
+    HelpWindow* window = engine.Window();
+    const QList<QPair<QWidget*, QString>> named = {
+        {window->Engine()->contentWidget(), QStringLiteral("Conte\u00fado")},
+        {window->Engine()->indexWidget(), QStringLiteral("\u00cdndice")},
+        {window->SearchResults(), QStringLiteral("Resultados da pesquisa")},
+        {window->IndexFilter(), QStringLiteral("Digite a palavra-chave")},
+        {window->SearchWords(), QStringLiteral("Digite as palavras a procurar")},
+    };
+    for (const auto& [widget, name] : named) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
+    }
 }
 
 QTEST_MAIN(TestHelpWindow)
