@@ -14,8 +14,8 @@
 
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
-# The machines we build on have two cores.
-JOBS ?= 2
+# As many compile jobs as the machine has cores.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 # make monkey N=200 EVENTS=2000 SEED=1: seeds SEED .. SEED+N-1, EVENTS events each.
 N ?= 200

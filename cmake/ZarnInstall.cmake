@@ -1,4 +1,4 @@
-# Installation: the two executables, the help collection (its rule is in src/app/Help.cmake),
+# Installation: the two executables, the help collection (its rule is in src/help/CMakeLists.txt),
 # and on free desktops the desktop entry, the theme icons, the AppStream metainfo and the
 # manual pages. Included from the top CMakeLists.txt after the targets exist.
 include(ZarnLayout)

@@ -21,6 +21,7 @@
 #include "dates/DateSettings.h"
 #include "dates/DateText.h"
 #include "dates/EndDate.h"
+#include "support/DateOracle.h"
 
 #include <array>
 #include <chrono>
@@ -33,9 +34,12 @@ namespace {
 
 namespace chr = std::chrono;
 
-constexpr chr::sys_days kDayZero{chr::year{1899} / chr::December / 30};
-constexpr chr::sys_days kFirstDay{chr::year{1} / chr::January / 1};
-constexpr chr::sys_days kLastDay{chr::year{9999} / chr::December / 31};
+using testing::CivilOf;
+using testing::DayNumberOf;
+using testing::DayOf;
+using testing::kFirstDay;
+using testing::kLastDay;
+using testing::MonthsOn;
 constexpr std::array<char, 4> kCommonSeparators = {'/', '-', '.', ' '};
 
 char TakeSeparator(FuzzInput& input) {
@@ -51,20 +55,6 @@ chr::year_month_day TakeDate(FuzzInput& input) {
     const chr::month month{static_cast<unsigned>(1 + input.TakeIndex(12))};
     const auto length = static_cast<unsigned>((year / month / chr::last).day());
     return year / month / chr::day{1 + static_cast<unsigned>(input.TakeByte()) % length};
-}
-
-DayNumber DayNumberOf(chr::sys_days day) {
-    return static_cast<DayNumber>((day - kDayZero).count());
-}
-
-chr::sys_days DayOf(DayNumber number) {
-    return kDayZero + chr::days{static_cast<std::int64_t>(number)};
-}
-
-CivilDate CivilOf(const chr::year_month_day& date) {
-    return CivilDate{static_cast<std::uint16_t>(static_cast<int>(date.year())),
-                     static_cast<std::uint16_t>(static_cast<unsigned>(date.month())),
-                     static_cast<std::uint16_t>(static_cast<unsigned>(date.day()))};
 }
 
 std::string Padded(unsigned value, std::size_t width) {
@@ -138,25 +128,6 @@ struct ExpectedEnd {
 
 std::string_view Slice(std::string_view text, std::size_t start, std::size_t length) {
     return start >= text.size() ? std::string_view{} : text.substr(start, length);
-}
-
-// The date `count` (> 0) months on, the day clamped to the target month's length; nothing
-// when the year leaves 1..9999.
-std::optional<chr::sys_days> MonthsOn(chr::sys_days day, std::int64_t count) {
-    if (day > kLastDay) {
-        return std::nullopt;
-    }
-    const chr::year_month_day date{day};
-    const std::int64_t months = std::int64_t{static_cast<int>(date.year())} * 12 +
-                                std::int64_t{static_cast<unsigned>(date.month())} - 1 + count;
-    const std::int64_t year = months / 12;
-    if (year < 1 || year > 9999) {
-        return std::nullopt;
-    }
-    const chr::year_month target{chr::year{static_cast<int>(year)},
-                                 chr::month{static_cast<unsigned>(months % 12 + 1)}};
-    const chr::day last = (target / chr::last).day();
-    return chr::sys_days{target / std::min(date.day(), last)};
 }
 
 ExpectedEnd Expect(const std::string& yearsText, const std::string& monthsText,

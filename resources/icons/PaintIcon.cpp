@@ -6,7 +6,7 @@
 //
 // The files are committed; rebuild them only when the picture changes:
 //   cmake --build --preset default --target zarn_paint_icon
-//   build/default/src/forms/zarn_paint_icon resources/icons
+//   build/default/src/desktop/zarn_paint_icon resources/icons
 
 #include <QByteArray>
 #include <QColor>

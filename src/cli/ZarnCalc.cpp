@@ -1,15 +1,10 @@
 #include "cli/ZarnCalc.h"
 
-#include "cli/FieldTyping.h"
-#include "dates/DateError.h"
-#include "dates/DateSettings.h"
-#include "dates/EndDate.h"
-#include "engine/Calculation.h"
-#include "fields/ProgramMasks.h"
 #include "widgets/QtText.h"
 
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -18,57 +13,73 @@
 namespace zarn {
 namespace {
 
-constexpr std::string_view kSentenceCommand = "pena";
-constexpr std::string_view kEndDateCommand = "termino";
 constexpr std::string_view kHelpOption = "--help";
 constexpr std::string_view kVersionOption = "--version";
 constexpr std::string_view kBatchOption = "--lote";
-constexpr std::size_t kSentenceColumns = 6; // pena ANOS MESES DIAS MULTA OPERACAO
-constexpr std::size_t kEndDateColumns = 5;  // termino INICIO ANOS MESES DIAS
 
 // Texts in Windows-1252, shown in UTF-8.
-constexpr std::string_view kUsage = "Uso: zarn-calc pena ANOS MESES DIAS MULTA OPERACAO\n"
-                                    "     zarn-calc termino INICIO ANOS MESES DIAS\n"
-                                    "     zarn-calc --lote\n"
-                                    "     zarn-calc --help | --version\n";
+constexpr std::string_view kUsageFirst = "Uso: ";
+constexpr std::string_view kUsageNext = "     ";
+constexpr std::string_view kProgram = "zarn-calc ";
+constexpr std::string_view kUsageOptions = "     zarn-calc --lote\n"
+                                           "     zarn-calc --help | --version\n";
 constexpr std::string_view kUsageHint = "Para mais informa\xE7\xF5"
                                         "es: zarn-calc --help\n";
+constexpr std::string_view kUnknownCommand = "zarn-calc: comando desconhecido: \"";
+constexpr std::string_view kUnknownOption = "zarn-calc: op\xE7\xE3o desconhecida: \"";
+constexpr std::string_view kOutputFailure = "zarn-calc: n\xE3o foi poss\xED"
+                                            "vel escrever a sa\xED"
+                                            "da (disco cheio ou sa\xED"
+                                            "da fechada).\n";
 constexpr std::string_view kBatchLineUsage =
     "Linha inv\xE1lida: use pena, ANOS, MESES, DIAS, MULTA e OPERACAO ou termino, INICIO, "
     "ANOS, MESES e DIAS, separados por tabula\xE7\xE3o.";
-constexpr std::string_view kHelpBody =
+constexpr std::string_view kHelpIntro =
     "\n"
     "Faz pela linha de comando os c\xE1lculos do Zarn, com as mesmas regras das janelas.\n"
-    "\n"
-    "  pena      Cada argumento \xE9 digitado no seu campo vazio, como o usu\xE1rio o\n"
-    "            digitaria: ANOS (at\xE9 3 algarismos), MESES e DIAS (at\xE9 2), MULTA em\n"
-    "            dias-multa (at\xE9 5) e OPERACAO (um sinal e uma fra\xE7\xE3o, como \"+1/6\",\n"
-    "            \"-1/3\" ou \"x2\"). Um argumento vazio (\"\") deixa o campo em branco.\n"
-    "            Escreve a frase do resultado ou a mensagem de erro.\n"
-    "  termino   Calcula o \xFAltimo dia da pena. INICIO \xE9 digitado no campo de data\n"
-    "            (ddmmaaaa, como 01012008; uma barra digitada depois do dia ou do m\xEAs\n"
-    "            completo salta um campo, como na janela); ANOS, MESES e DIAS s\xE3o lidos\n"
-    "            como n\xFAmeros inteiros. Escreve a data final, \"Erro!\" ou o erro da data.\n"
-    "  --lote    L\xEA da entrada padr\xE3o linhas com esses argumentos separados por\n"
-    "            tabula\xE7\xE3o (primeira coluna \"pena\" ou \"termino\") e escreve uma linha\n"
-    "            de resultado para cada linha lida.\n"
+    "\n";
+constexpr std::string_view kHelpOptions =
+    "  --lote    L\xEA da entrada padr\xE3o linhas com os argumentos de pena ou termino\n"
+    "            separados por tabula\xE7\xE3o (primeira coluna \"pena\" ou \"termino\") e\n"
+    "            escreve uma linha de resultado para cada linha lida.\n"
     "  --help    Mostra esta ajuda.\n"
     "  --version Mostra a vers\xE3o.\n"
     "\n"
+    "Nenhum argumento \xE9 cortado nem mudado: um argumento com um caractere que o seu\n"
+    "campo recusa (uma letra ou um sinal num campo de algarismos, um caractere de\n"
+    "controle) ou mais longo do que o campo \xE9 recusado com uma mensagem que nomeia o\n"
+    "campo. Espa\xE7os s\xE3o ignorados, como na janela.\n"
+    "\n"
     "C\xF3"
     "digos de sa\xED"
-    "da: 0 resultado; 1 erro nos dados; 2 uso incorreto. No lote vale o maior\n"
-    "c\xF3"
-    "digo entre as linhas: 0 se todas deram resultado, 1 se alguma teve erro nos dados,\n"
-    "2 se alguma linha estava mal formada.\n";
+    "da: 0 resultado; 1 erro nos dados; 2 uso incorreto; 3 a sa\xED"
+    "da n\xE3o\n"
+    "p\xF4"
+    "de ser escrita. No lote vale o maior c\xF3"
+    "digo entre as linhas: 0 se todas deram\n"
+    "resultado, 1 se alguma teve erro nos dados, 2 se alguma linha estava mal formada.\n";
 
-struct CaseOutcome {
-    std::string Text; // Windows-1252
-    int ExitCode = kExitResult;
-};
-
+// One argument or column from UTF-8; a character Windows-1252 lacks, or a byte that is not
+// UTF-8, becomes the substitute character, which every field refuses.
 std::string FromUtf8(std::string_view utf8) {
-    return ToCp1252(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    std::string cp1252;
+    cp1252.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        char byte = kUnknownCharacter;
+        ToCp1252Char(c, byte);
+        cp1252.push_back(byte);
+    }
+    return cp1252;
+}
+
+CommandArguments FromUtf8(const std::vector<std::string>& args) {
+    CommandArguments converted;
+    converted.reserve(args.size());
+    for (const std::string& arg : args) {
+        converted.push_back(FromUtf8(arg));
+    }
+    return converted;
 }
 
 void WriteUtf8(std::ostream& stream, std::string_view cp1252) {
@@ -76,48 +87,53 @@ void WriteUtf8(std::ostream& stream, std::string_view cp1252) {
     stream.write(utf8.constData(), static_cast<std::streamsize>(utf8.size()));
 }
 
-void WriteLine(std::ostream& stream, std::string_view cp1252) {
-    WriteUtf8(stream, cp1252);
-    stream.put('\n');
-}
-
-CaseOutcome RunSentence(const std::vector<std::string>& columns) {
-    CalcState state;
-    const CalcOutcome outcome = RunCalculation(
-        state, TypeIntoEmptyField(kYearsMask, columns[1]),
-        TypeIntoEmptyField(kMonthsMask, columns[2]), TypeIntoEmptyField(kDaysMask, columns[3]),
-        TypeIntoEmptyField(kFinesMask, columns[4]), TypeIntoEmptyField(kOperationMask, columns[5]));
-    return {outcome.OutcomeText, outcome.Ok ? kExitResult : kExitInputError};
-}
-
-CaseOutcome RunEndDate(const std::vector<std::string>& columns) {
-    UseCalendarDateSettings();
-    const std::string startDate = TypeIntoEmptyField(kDateMask, columns[1]);
-    try {
-        const EndDateOutcome outcome =
-            ComputeEndDate(columns[2], columns[3], columns[4], startDate);
-        return {outcome.Text, outcome.IsError ? kExitInputError : kExitResult};
-    } catch (const DateError& error) {
-        return {error.what(), kExitInputError};
+void WriteLines(std::ostream& stream, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        WriteUtf8(stream, line);
+        stream.put('\n');
     }
 }
 
-// One case: the command and its texts (Windows-1252). Nothing when malformed.
-std::optional<CaseOutcome> RunCase(const std::vector<std::string>& columns) {
-    if (columns.empty()) {
+std::string UsageText() {
+    std::string usage;
+    for (const Command& command : Commands()) {
+        usage += usage.empty() ? kUsageFirst : kUsageNext;
+        usage += std::string(kProgram) + std::string(command.Name) + " " +
+                 std::string(command.Synopsis) + "\n";
+    }
+    return usage + std::string(kUsageOptions);
+}
+
+std::string HelpText() {
+    std::string help = UsageText() + std::string(kHelpIntro);
+    for (const Command& command : Commands()) {
+        help += command.Help;
+    }
+    return help + std::string(kHelpOptions);
+}
+
+int UsageError(std::ostream& err, std::string_view unknown = {}, bool isOption = false) {
+    if (!unknown.empty()) {
+        WriteUtf8(err, std::string(isOption ? kUnknownOption : kUnknownCommand) +
+                           std::string(unknown) + "\".\n");
+    }
+    WriteUtf8(err, UsageText());
+    WriteUtf8(err, kUsageHint);
+    return kExitUsage;
+}
+
+// One line of --lote: a command that writes one line, and its arguments. Nothing when the
+// line is malformed.
+std::optional<CommandResult> RunBatchLine(const CommandArguments& columns) {
+    const Command* command = columns.empty() ? nullptr : FindCommand(columns.front());
+    if (!command || !command->InBatch) {
         return std::nullopt;
     }
-    if (columns[0] == kSentenceCommand && columns.size() == kSentenceColumns) {
-        return RunSentence(columns);
-    }
-    if (columns[0] == kEndDateCommand && columns.size() == kEndDateColumns) {
-        return RunEndDate(columns);
-    }
-    return std::nullopt;
+    return command->Run(CommandArguments(columns.begin() + 1, columns.end()));
 }
 
-std::vector<std::string> SplitColumns(std::string_view line) {
-    std::vector<std::string> columns;
+CommandArguments SplitColumns(std::string_view line) {
+    CommandArguments columns;
     std::size_t start = 0;
     while (true) {
         const std::size_t tab = line.find('\t', start);
@@ -132,56 +148,69 @@ std::vector<std::string> SplitColumns(std::string_view line) {
 int RunBatch(std::istream& in, std::ostream& out) {
     int worst = kExitResult;
     std::string line;
-    while (std::getline(in, line)) {
+    while (out && std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        const std::optional<CaseOutcome> outcome = RunCase(SplitColumns(line));
-        if (outcome) {
-            WriteLine(out, outcome->Text);
-            worst = std::max(worst, outcome->ExitCode);
+        const std::optional<CommandResult> result = RunBatchLine(SplitColumns(line));
+        if (result) {
+            WriteLines(out, result->Out);
+            worst = std::max(worst, result->ExitCode);
         } else {
-            WriteLine(out, kBatchLineUsage);
+            WriteLines(out, {std::string(kBatchLineUsage)});
             worst = kExitUsage;
         }
     }
-    out.flush();
     return worst;
 }
 
-int UsageError(std::ostream& err) {
-    WriteUtf8(err, kUsage);
-    WriteUtf8(err, kUsageHint);
-    return kExitUsage;
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    if (args.empty()) {
+        return UsageError(err);
+    }
+    const std::string_view first = args.front();
+    if (args.size() == 1 && first == kHelpOption) {
+        WriteUtf8(out, HelpText());
+        return kExitResult;
+    }
+    if (args.size() == 1 && first == kVersionOption) {
+        out << "zarn-calc " << ZARN_VERSION << '\n';
+        return kExitResult;
+    }
+    if (args.size() == 1 && first == kBatchOption) {
+        return RunBatch(in, out);
+    }
+    const CommandArguments converted = FromUtf8(args);
+    const Command* command = FindCommand(converted.front());
+    const bool isOption = first.starts_with("-");
+    if (!command) {
+        const bool known = first == kHelpOption || first == kVersionOption || first == kBatchOption;
+        return UsageError(err, known ? std::string_view{} : std::string_view(converted.front()),
+                          isOption);
+    }
+    const std::optional<CommandResult> result =
+        command->Run(CommandArguments(converted.begin() + 1, converted.end()));
+    if (!result) {
+        return UsageError(err);
+    }
+    WriteLines(out, result->Out);
+    out.flush();
+    WriteLines(err, result->Err);
+    return result->ExitCode;
 }
 
 } // namespace
 
 int RunZarnCalc(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                 std::ostream& err) {
-    if (args.size() == 1 && args[0] == kHelpOption) {
-        WriteUtf8(out, kUsage);
-        WriteUtf8(out, kHelpBody);
-        return kExitResult;
+    const int code = RunCommandLine(args, in, out, err);
+    out.flush();
+    if (!out) {
+        WriteUtf8(err, kOutputFailure);
+        return kExitOutputFailure;
     }
-    if (args.size() == 1 && args[0] == kVersionOption) {
-        out << "zarn-calc " << ZARN_VERSION << '\n';
-        return kExitResult;
-    }
-    if (args.size() == 1 && args[0] == kBatchOption) {
-        return RunBatch(in, out);
-    }
-    std::vector<std::string> columns;
-    columns.reserve(args.size());
-    for (const std::string& arg : args) {
-        columns.push_back(FromUtf8(arg));
-    }
-    const std::optional<CaseOutcome> outcome = RunCase(columns);
-    if (!outcome) {
-        return UsageError(err);
-    }
-    WriteLine(out, outcome->Text);
-    return outcome->ExitCode;
+    return code;
 }
 
 } // namespace zarn

@@ -1,9 +1,11 @@
 #pragma once
 
-// zarn-calc: the program's calculations from the command line. `pena` types five texts
-// into the main window's fields and runs the calculation; `termino` types a start date
-// into the calendar's date field and computes the end date; `--lote` runs one such case
-// per tab-separated input line. Arguments and input are UTF-8, and so is the output.
+// zarn-calc: the program's calculations from the command line. The first argument names a
+// subcommand (pena, termino, ...; see Commands()), or is --lote (one pena or termino per
+// tab-separated input line), --help or --version. Arguments and input are UTF-8, and so is
+// the output.
+
+#include "cli/Command.h"
 
 #include <iosfwd>
 #include <string>
@@ -11,12 +13,9 @@
 
 namespace zarn {
 
-inline constexpr int kExitResult = 0;     // a result (or --help, --version)
-inline constexpr int kExitInputError = 1; // the calculation refused its input
-inline constexpr int kExitUsage = 2;      // the command line (or a batch line) is malformed
-
 // Runs zarn-calc with its arguments (without the program name). Results and input errors
-// go to `out`, usage errors to `err`; returns the exit code.
+// go to `out`, usage errors and the messages a command writes after its output to `err`;
+// returns the exit code. An output that cannot be written whole gives kExitOutputFailure.
 int RunZarnCalc(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                 std::ostream& err);
 

@@ -4,6 +4,7 @@
 #include "fields/ProgramMasks.h"
 #include "forms/Unit1.h"
 #include "forms/Unit3.h"
+#include "support/MaskShape.h"
 #include "support/ModalWatch.h"
 #include "widgets/MaskedField.h"
 #include "widgets/QtText.h"
@@ -17,31 +18,6 @@
 
 namespace zarn::testing {
 namespace {
-
-// The shape of each mask of the program: '.' an editable position, 'S' the date
-// separator, any other character a literal that never moves.
-struct Shape {
-    const char* Mask;
-    const char* Positions;
-};
-
-constexpr std::array<Shape, 6> kShapes = {{
-    {"999;1; ", "..."},
-    {"99;1; ", ".."},
-    {"99999;1; ", "....."},
-    {"c\\ 99\\/999;1; ", ". ../..."},
-    {"!99/99/9999;1;_", "..S..S...."},
-    {"cccccccc;1; ", "........"},
-}};
-
-const Shape* ShapeOf(const std::string& mask) {
-    for (const Shape& shape : kShapes) {
-        if (mask == shape.Mask) {
-            return &shape;
-        }
-    }
-    return nullptr;
-}
 
 // Everything the result field may hold besides a sentence.
 const QStringList kMessages = {
@@ -149,48 +125,23 @@ QStringList MonkeyChecks::CheckMaskedFields() const {
         fields << Field{"Form3.MaskEdit1", calendar->MaskEdit1, {kDateMask}}
                << Field{"Form3.MaskEdit2", calendar->MaskEdit2, {kDateMask, kEndDateErrorMask}};
     }
+    const std::string separators = ToCp1252(QString(QLatin1Char('/')) + m_regionalSeparator);
     QStringList broken;
     for (const Field& field : fields) {
         const std::string mask = field.Control->EditMask();
-        const Shape* shape = ShapeOf(mask);
         const bool expected = std::any_of(field.Masks.begin(), field.Masks.end(),
                                           [&mask](const char* m) { return mask == m; });
-        if (!shape || !expected) {
+        if (!expected) {
             broken << QStringLiteral("%1 has the mask \"%2\"")
                           .arg(QLatin1String(field.Name), QString::fromStdString(mask));
             continue;
         }
-        const QString positions = QLatin1String(shape->Positions);
-        const QString shown = field.Control->text();
-        const QString read = ToQString(field.Control->Text());
-        const auto fits = [&](const QString& text, bool isRead) {
-            if (text.size() != positions.size()) {
-                return false;
-            }
-            for (qsizetype i = 0; i < positions.size(); ++i) {
-                const QChar p = positions.at(i);
-                const QChar c = text.at(i);
-                if (p == QLatin1Char('S')) {
-                    if (c != QLatin1Char('/') && c != m_regionalSeparator) {
-                        return false;
-                    }
-                } else if (p != QLatin1Char('.')) {
-                    if (c != p) {
-                        return false;
-                    }
-                } else if (isRead && mask == kDateMask && c == QLatin1Char('_')) {
-                    return false; // an empty position reads as a space
-                }
-            }
-            return true;
-        };
-        if (!fits(shown, false)) {
-            broken << QStringLiteral("%1 shows \"%2\" under the mask \"%3\"")
-                          .arg(QLatin1String(field.Name), shown, QString::fromStdString(mask));
-        }
-        if (!fits(read, true)) {
-            broken << QStringLiteral("%1 reads \"%2\" under the mask \"%3\"")
-                          .arg(QLatin1String(field.Name), read, QString::fromStdString(mask));
+        const std::string fault = testing::MaskShapeFault(
+            MaskPattern(mask), ToCp1252(field.Control->text()), field.Control->Text(), separators);
+        if (!fault.empty()) {
+            broken << QStringLiteral("%1 shows \"%2\" under the mask \"%3\": %4")
+                          .arg(QLatin1String(field.Name), field.Control->text(),
+                               QString::fromStdString(mask), QString::fromStdString(fault));
         }
     }
     return broken;

@@ -1,5 +1,5 @@
 # Runs the zarn-calc binary on the first worked example and checks its exact output and
-# exit code, then a usage error.
+# exit code, then a usage error and an output to a full disk.
 execute_process(
   COMMAND "${ZARN_CALC}" pena 5 "" "" 10 "+1/6"
   OUTPUT_VARIABLE output
@@ -20,4 +20,16 @@ execute_process(
   RESULT_VARIABLE code)
 if(NOT code EQUAL 2 OR NOT output STREQUAL "" OR NOT errors MATCHES "^Uso: zarn-calc")
   message(FATAL_ERROR "usage error: exit code ${code}, output [${output}], stderr [${errors}]")
+endif()
+
+# A full disk: the output cannot be written, and the exit code says so.
+if(EXISTS /dev/full)
+  execute_process(
+    COMMAND "${ZARN_CALC}" pena 5 "" "" 10 "+1/6"
+    OUTPUT_FILE /dev/full
+    ERROR_VARIABLE errors
+    RESULT_VARIABLE code)
+  if(NOT code EQUAL 3 OR NOT errors MATCHES "^zarn-calc: n")
+    message(FATAL_ERROR "a full disk: exit code ${code}, stderr [${errors}]")
+  endif()
 endif()

@@ -3,8 +3,9 @@
 
 #include "cli/ZarnCalc.h"
 
-#include "cli/FieldTyping.h"
+#include "cli/FieldEntry.h"
 #include "dates/Clock.h"
+#include "fields/ProgramMasks.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -44,27 +45,18 @@ struct CaseRow {
     int code;
 };
 
+// The worked examples themselves are the engine's and the end date's tests; these rows
+// check what the command line adds: the arguments entered into the fields, the output and
+// the exit codes.
 const std::vector<CaseRow>& SentenceRows() {
     static const std::vector<CaseRow> rows = {
         {{"pena", "5", "", "", "10", "+1/6"}, " 5 anos, 10 meses e  0 dia, e  11 dias-multa", 0},
-        {{"pena", "6", "", "", "", "-2/3"}, " 2 anos,  0 m\xC3\xAAs e  0 dia", 0},
-        {{"pena", "", "9", "", "", "+1/3"}, " 1 ano,  0 m\xC3\xAAs e  0 dia", 0},
         {{"pena", "2", "", "", "", "x3"}, " 6 anos,  0 m\xC3\xAAs e  0 dia", 0},
-        {{"pena", "1", "1", "1", "", "+1/6"}, " 1 ano,  3 meses e  6 dias", 0},
-        {{"pena", "", "1", "", "", "+1/7"}, " 0 ano,  1 m\xC3\xAAs e  4 dias", 0},
-        {{"pena", "", "2", "10", "", "-1/2"}, " 0 ano,  1 m\xC3\xAAs e  5 dias", 0},
-        {{"pena", "3", "", "", "30", "-1/6"}, " 2 anos,  6 meses e  0 dia, e  25 dias-multa", 0},
-        {{"pena", "8", "", "", "50", "-1/3"}, " 5 anos,  4 meses e  0 dia, e  33 dias-multa", 0},
-        {{"pena", "2", "6", "", "10", "-2/3"}, " 0 ano, 10 meses e  0 dia, e   3 dias-multa", 0},
-        {{"pena", "12", "8", "15", "150", "+2/3"},
-         "21 anos,  2 meses e  5 dias, e 250 dias-multa",
-         0},
         {{"pena", "1", "", "", "20", "x10"},
          "10 anos,  0 m\xC3\xAAs e  0 dia, e 200 dias-multa",
          0},
         {{"pena", "150", "", "", "", "+1/2"}, "225 anos,  0 m\xC3\xAAs e  0 dia", 0},
         {{"pena", "", "", "", "100", "-1/3"}, " 66 dias-multa", 0},
-        {{"pena", "", "", "", "66666", "+1/2"}, "66666 dias-multa", 0},
         {{"pena", "", "", "", "", "+1/6"}, " 0 ano,  0 m\xC3\xAAs e  0 dia", 0},
         // Typed with the space after the sign: the space beeps, the rest lands the same.
         {{"pena", "5", "", "", "10", "+ 1/6"}, " 5 anos, 10 meses e  0 dia, e  11 dias-multa", 0},
@@ -87,9 +79,37 @@ const std::vector<CaseRow>& SentenceRows() {
           "1/6"},
          "Opera\xC3\xA7\xC3\xA3o inv\xC3\xA1lida!",
          1},
-        // Letters never reach a digit field: typing drops them.
-        {{"pena", "a5", "x", "", "", "+1/6"}, " 5 anos, 10 meses e  0 dia", 0},
-        {{"pena", "1234", "", "", "", "+1/6"}, "143 anos,  6 meses e  0 dia", 0},
+        // What a field would refuse or cut is refused, the field named.
+        {{"pena", "a5", "", "", "", "+1/6"},
+         "ANOS: o campo n\xC3\xA3o aceita o caractere \"a\".",
+         1},
+        {{"pena", "1234", "", "", "", "+1/6"},
+         "ANOS: o texto n\xC3\xA3o cabe no campo, que tem 3 posi\xC3\xA7\xC3\xB5"
+         "es.",
+         1},
+        {{"pena", "", "-1", "", "", "+1/6"},
+         "MESES: o campo n\xC3\xA3o aceita o caractere \"-\".",
+         1},
+        {{"pena", "", "", "1\x01", "", "+1/6"},
+         "DIAS: o campo n\xC3\xA3o aceita caracteres de controle.",
+         1},
+        {{"pena", "", "", "", "10\xE2\x86\x92", "+1/6"},
+         "MULTA: o texto tem um caractere que o programa n\xC3\xA3o conhece.",
+         1},
+        {{"pena", "5", "", "", "", "+1/6/3"},
+         "OPERACAO: o campo n\xC3\xA3o aceita o caractere \"/\".",
+         1},
+        {{"pena", "5", "", "", "", "+1/6000"},
+         "OPERACAO: o texto n\xC3\xA3o cabe no campo, que tem 8 posi\xC3\xA7\xC3\xB5"
+         "es.",
+         1},
+        // A blank, and the literal the caret has just passed, are typed without harm.
+        {{"pena", "5", "", "", "10", "+12/10"},
+         "11 anos,  0 m\xC3\xAAs e  0 dia, e  22 dias-multa",
+         0},
+        {{"pena", " 5", "", "", "10", "+ 1 / 6"},
+         " 5 anos, 10 meses e  0 dia, e  11 dias-multa",
+         0},
     };
     return rows;
 }
@@ -97,33 +117,32 @@ const std::vector<CaseRow>& SentenceRows() {
 const std::vector<CaseRow>& EndDateRows() {
     static const std::vector<CaseRow> rows = {
         {{"termino", "01012008", "1", "0", "0"}, "31/12/2008", 0},
-        {{"termino", "15032008", "2", "3", "10"}, "24/06/2010", 0},
-        {{"termino", "05082010", "12", "6", "15"}, "19/02/2023", 0},
-        {{"termino", "10102010", "5", "11", "29"}, "07/10/2016", 0},
-        {{"termino", "31122008", "0", "0", "1"}, "31/12/2008", 0},
         {{"termino", "31012008", "0", "1", "0"}, "28/02/2008", 0},
-        {{"termino", "31012009", "0", "1", "0"}, "27/02/2009", 0},
-        {{"termino", "20012009", "0", "1", "10"}, "27/02/2009", 0},
-        {{"termino", "31012008", "0", "0", "31"}, "01/03/2008", 0},
         {{"termino", "29022008", "1", "0", "0"}, "27/02/2009", 0},
-        {{"termino", "29022008", "4", "0", "0"}, "28/02/2012", 0},
-        {{"termino", "01032000", "8", "", ""}, "29/02/2008", 0},
         {{"termino", "01012008", "", "", "5"}, "05/01/2008", 0},
         {{"termino", "01012008", "", "", ""}, "Erro!", 1},
-        {{"termino", "01012008", "0", "0", "0"}, "Erro!", 1},
         {{"termino", "01012008", "1 ", "", ""}, "Erro!", 1},
         {{"termino", "01012008", "1 ", "0", ""}, "31/12/2008", 0},
         {{"termino", "10012008", "-5", "", ""}, "09/01/2008", 0},
         {{"termino", "01012008", "$A", "", "3"}, "03/01/2018", 0},
-        {{"termino", "31042008", "1", "0", "0"}, "Erro!", 1},
-        {{"termino", "29022009", "1", "0", "0"}, "Erro!", 1},
         {{"termino", "010508", "0", "0", "1"}, "01/05/2008", 0},
         {{"termino", "010500", "0", "0", "1"}, "Erro!", 1},
         {{"termino", "", "1", "0", "0"}, "Erro!", 1},
-        // The separators typed as in the window: a "/" after a complete day jumps over
-        // the month, one after a single digit moves on to the next sub-field.
+        // The start date is pasted: each separator meets its literal.
         {{"termino", "1/1/2008", "1", "0", "0"}, "31/12/2008", 0},
-        {{"termino", "01/01/2008", "1", "0", "0"}, "Erro!", 1},
+        {{"termino", "01/01/2008", "1", "0", "0"}, "31/12/2008", 0},
+        {{"termino", "15/03/2008", "1", "", ""}, "14/03/2009", 0},
+        {{"termino", "15-03-2008", "1", "", ""},
+         "INICIO: o campo n\xC3\xA3o aceita o caractere \"-\".",
+         1},
+        {{"termino", "15/03/20081", "1", "", ""},
+         "INICIO: o texto n\xC3\xA3o cabe no campo, que tem 10 posi\xC3\xA7\xC3\xB5"
+         "es.",
+         1},
+        {{"termino", "01012008", "1000", "", ""},
+         "ANOS: o texto n\xC3\xA3o cabe no campo, que tem 3 posi\xC3\xA7\xC3\xB5"
+         "es.",
+         1},
         // A shift beyond the year 9999 is the date error's message.
         {{"termino", "31129999", "1", "0", "0"}, "Invalid argument to date encode", 1},
     };
@@ -150,43 +169,75 @@ TEST_F(ZarnCalcTest, EndDates) {
     }
 }
 
-TEST_F(ZarnCalcTest, FieldsReceiveWhatTypingGives) {
+TEST_F(ZarnCalcTest, FieldsReceiveWhatTheWindowsFieldsWouldHold) {
     const struct {
-        const char* mask;
-        const char* typed;
+        FieldEntry entry;
         const char* text;
     } rows[] = {
-        {"c\\ 99\\/999;1; ", "+1/6", "+ 1 /6  "},
-        {"c\\ 99\\/999;1; ", "+12/10", "+ 12/10 "},
-        {"!99/99/9999;1;_", "07/12/2026", "07/  /1220"},
-        {"!99/99/9999;1;_", "07122026", "07/12/2026"},
-        {"999;1; ", "", "   "},
+        {TypeIntoField("OPERACAO", kOperationMask, "+1/6"), "+ 1 /6  "},
+        {TypeIntoField("OPERACAO", kOperationMask, "+12/10"), "+ 12/10 "},
+        {TypeIntoField("ANOS", kYearsMask, ""), "   "},
+        {PasteIntoField("INICIO", kDateMask, "07/12/2026"), "07/12/2026"},
+        {PasteIntoField("INICIO", kDateMask, "07122026"), "07/12/2026"},
+        {PasteIntoField("INICIO", kDateMask, "7/12/2026"), "7 /12/2026"},
+        {EnterPlainField("ANOS", 3, "$A"), "$A"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(TypeIntoEmptyField(row.mask, row.typed), row.text) << row.typed;
+        EXPECT_TRUE(row.entry.Ok) << row.entry.Refusal;
+        EXPECT_EQ(row.entry.Text, row.text);
     }
 }
 
 TEST_F(ZarnCalcTest, UsageErrors) {
-    const std::vector<std::vector<std::string>> rows = {
-        {},
-        {"pena"},
-        {"pena", "5", "", "", "10"},
-        {"pena", "5", "", "", "10", "+1/6", "extra"},
-        {"termino", "01012008", "1", "0"},
-        {"calcula", "5"},
-        {"PENA", "5", "", "", "10", "+1/6"},
-        {"--ajuda"},
-        {"--help", "pena"},
-        {"--lote", "x"},
-        {"-v"},
+    const struct {
+        std::vector<std::string> args;
+        std::string firstLine; // empty: the usage comes first
+    } rows[] = {
+        {{}, ""},
+        {{"pena"}, ""},
+        {{"pena", "5", "", "", "10"}, ""},
+        {{"pena", "5", "", "", "10", "+1/6", "extra"}, ""},
+        {{"termino", "01012008", "1", "0"}, ""},
+        {{"calcula", "5"}, "zarn-calc: comando desconhecido: \"calcula\"."},
+        {{"PENA", "5", "", "", "10", "+1/6"}, "zarn-calc: comando desconhecido: \"PENA\"."},
+        {{"--ajuda"}, "zarn-calc: op\xC3\xA7\xC3\xA3o desconhecida: \"--ajuda\"."},
+        {{"--help", "pena"}, ""},
+        {{"--lote", "x"}, ""},
+        {{"-v"}, "zarn-calc: op\xC3\xA7\xC3\xA3o desconhecida: \"-v\"."},
     };
-    for (const auto& args : rows) {
-        SCOPED_TRACE(args.empty() ? std::string("(none)") : args[0]);
-        const RunOutput run = RunWith(args);
+    const std::string usage = "Uso: zarn-calc pena ANOS MESES DIAS MULTA OPERACAO\n";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.empty() ? std::string("(none)") : row.args[0]);
+        const RunOutput run = RunWith(row.args);
         EXPECT_EQ(run.Code, 2);
         EXPECT_EQ(run.Out, "");
-        EXPECT_EQ(run.Err.rfind("Uso: zarn-calc pena ANOS MESES DIAS MULTA OPERACAO\n", 0), 0u);
+        const std::string first = row.firstLine.empty() ? usage : row.firstLine + "\n" + usage;
+        EXPECT_EQ(run.Err.rfind(first, 0), 0u) << run.Err;
+    }
+}
+
+// A stream whose writes all fail, as on a full disk or a closed pipe.
+class FailingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST_F(ZarnCalcTest, AnOutputThatCannotBeWrittenIsAFailure) {
+    const std::vector<std::string> rows[] = {
+        {"pena", "5", "", "", "10", "+1/6"},
+        {"--help"},
+        {"--version"},
+        {"--lote"},
+    };
+    for (const auto& args : rows) {
+        SCOPED_TRACE(args[0]);
+        std::istringstream in("pena\t5\t\t\t10\t+1/6\n");
+        FailingBuffer failing;
+        std::ostream out(&failing);
+        std::ostringstream err;
+        EXPECT_EQ(RunZarnCalc(args, in, out, err), kExitOutputFailure);
+        EXPECT_EQ(err.str().rfind("zarn-calc: n\xC3\xA3o foi poss\xC3\xADvel escrever", 0), 0u);
     }
 }
 

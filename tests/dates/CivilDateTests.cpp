@@ -1,5 +1,7 @@
 #include "dates/CivilDate.h"
 #include "dates/DateError.h"
+#include "support/DateOracle.h"
+#include "support/Sweep.h"
 
 #include <algorithm>
 #include <chrono>
@@ -12,28 +14,16 @@
 namespace zarn {
 namespace {
 
-namespace chr = std::chrono;
+using namespace zarn::testing;
 
-// Days from 30/12/1899 to 01/01/1970, the system clock's epoch.
-constexpr int kUnixEpochDayNumber = 25569;
 constexpr int kDaysPer400Years = 146097;
-
-// The calendar of the standard library, as an independent account of day numbers.
-chr::year_month_day OracleCivil(std::int64_t dayNumber) {
-    return chr::year_month_day{chr::sys_days{chr::days{dayNumber - kUnixEpochDayNumber}}};
-}
-
-DayNumber OracleDayNumber(int year, unsigned month, unsigned day) {
-    const chr::sys_days days{chr::year{year} / chr::month{month} / chr::day{day}};
-    return static_cast<DayNumber>(days.time_since_epoch().count() + kUnixEpochDayNumber);
-}
 
 CivilDate Civil(int year, int month, int day) {
     return CivilDate{static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
                      static_cast<std::uint16_t>(day)};
 }
 
-CivilDate CivilOf(const chr::year_month_day& ymd, int extraYears = 0) {
+CivilDate CivilYearsOn(const chr::year_month_day& ymd, int extraYears) {
     return Civil(static_cast<int>(ymd.year()) + extraYears,
                  static_cast<int>(static_cast<unsigned>(ymd.month())),
                  static_cast<int>(static_cast<unsigned>(ymd.day())));
@@ -147,6 +137,9 @@ TEST(CivilDate, KnownDayNumbers) {
 TEST(CivilDate, EveryDayOfTheValidRangeMatchesTheStandardCalendar) {
     int mismatches = 0;
     for (std::int64_t number = -693593; number <= 2958465 && mismatches < 5; ++number) {
+        if (!InSweep(number)) {
+            continue;
+        }
         const chr::year_month_day expected = OracleCivil(number);
         const CivilDate civil = CivilFromDate(static_cast<DayNumber>(number));
         if (civil != CivilOf(expected)) {
@@ -219,8 +212,9 @@ TEST(CivilDate, TheCalendarGoesOnPastTheYear9999) {
          number <= static_cast<std::int64_t>(kLastSplittableDayNumber) && mismatches < 5;
          number += 97) {
         const bool shifted = number > 10000000;
-        const CivilDate expected = shifted ? CivilOf(OracleCivil(number - kShiftDays), kShiftYears)
-                                           : CivilOf(OracleCivil(number));
+        const CivilDate expected = shifted
+                                       ? CivilYearsOn(OracleCivil(number - kShiftDays), kShiftYears)
+                                       : CivilOf(OracleCivil(number));
         const CivilDate civil = CivilFromDate(static_cast<DayNumber>(number));
         if (civil != expected) {
             ++mismatches;
@@ -349,35 +343,18 @@ TEST(CivilDate, ShiftsKeepTheTimeOfDay) {
     }
 }
 
-// The month shift as the standard calendar does it: move the year and month, then take
-// the last day of the month for a day that month does not have.
-bool OracleAddMonths(const CivilDate& start, int count, DayNumber& result) {
-    const chr::year_month target =
-        chr::year{start.Year} / chr::month{start.Month} + chr::months{count};
-    const int year = static_cast<int>(target.year());
-    if (year < 1 || year > 9999) {
-        return false;
-    }
-    const chr::day last = (target / chr::last).day();
-    const chr::day day = std::min(chr::day{start.Day}, last);
-    result =
-        OracleDayNumber(year, static_cast<unsigned>(target.month()), static_cast<unsigned>(day));
-    return true;
-}
-
 void ExpectShiftMatchesOracle(const CivilDate& start, int count, int& mismatches) {
     const DayNumber date = At(start.Year, start.Month, start.Day);
-    DayNumber expected = 0;
-    const bool inRange = OracleAddMonths(start, count, expected);
+    const std::optional<chr::sys_days> expected = MonthsOn(DayOf(date), count);
     try {
         const DayNumber shifted = AddMonths(date, count);
-        if (!inRange || shifted != expected) {
+        if (!expected || shifted != DayNumberOf(*expected)) {
             ++mismatches;
             ADD_FAILURE() << Show(start) << " + " << count << " months gave "
                           << Show(CivilFromDate(shifted));
         }
     } catch (const DateError&) {
-        if (inRange) {
+        if (expected) {
             ++mismatches;
             ADD_FAILURE() << Show(start) << " + " << count << " months failed";
         }
@@ -389,6 +366,9 @@ TEST(CivilDate, AddMonthsMatchesTheStandardCalendarOverASweep) {
     // Every day of three years around a leap year, by every count of up to two and a half
     // years either way.
     for (DayNumber date = At(2007, 1, 1); date <= At(2009, 12, 31) && mismatches < 5; ++date) {
+        if (!InSweep(static_cast<long long>(date))) {
+            continue;
+        }
         for (int count = -30; count <= 30; ++count) {
             ExpectShiftMatchesOracle(CivilFromDate(date), count, mismatches);
         }

@@ -1,5 +1,6 @@
 #include "dates/CivilDate.h"
 #include "dates/Clock.h"
+#include "support/DateOracle.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -8,14 +9,7 @@
 namespace zarn {
 namespace {
 
-namespace chr = std::chrono;
-
-constexpr int kUnixEpochDayNumber = 25569;
-
-DayNumber OracleDayNumber(int year, unsigned month, unsigned day) {
-    const chr::sys_days days{chr::year{year} / chr::month{month} / chr::day{day}};
-    return static_cast<DayNumber>(days.time_since_epoch().count() + kUnixEpochDayNumber);
-}
+using testing::OracleDayNumber;
 
 class ClockTest : public ::testing::Test {
 protected:
@@ -49,9 +43,8 @@ TEST_F(ClockTest, AnInvalidFixedDateIsRefusedAndChangesNothing) {
 
 TEST_F(ClockTest, WithoutAFixedDateTheSystemClockGivesToday) {
     SetTodayForTesting(std::nullopt);
-    const DayNumber utcToday = static_cast<DayNumber>(
-        chr::floor<chr::days>(chr::system_clock::now()).time_since_epoch().count() +
-        kUnixEpochDayNumber);
+    const DayNumber utcToday = testing::DayNumberOf(
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
     const CivilDate before = Today();
     const DayNumber today = CurrentDate();
     const CivilDate after = Today();

@@ -3,8 +3,8 @@
 #include "dates/DateError.h"
 #include "dates/DateSettings.h"
 #include "dates/DateText.h"
+#include "support/DateOracle.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
@@ -12,14 +12,7 @@
 namespace zarn {
 namespace {
 
-namespace chr = std::chrono;
-
-constexpr int kUnixEpochDayNumber = 25569;
-
-DayNumber OracleDayNumber(int year, unsigned month, unsigned day) {
-    const chr::sys_days days{chr::year{year} / chr::month{month} / chr::day{day}};
-    return static_cast<DayNumber>(days.time_since_epoch().count() + kUnixEpochDayNumber);
-}
+using testing::OracleDayNumber;
 
 CivilDate Civil(int year, int month, int day) {
     return CivilDate{static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),

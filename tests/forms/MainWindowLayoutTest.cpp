@@ -1,6 +1,7 @@
 #include "MainWindowHarness.h"
 #include "forms/Unit2.h"
 #include "help/HelpContext.h"
+#include "support/LayoutChecks.h"
 #include "widgets/FocusedSelection.h"
 #include "widgets/FormFonts.h"
 #include "widgets/NoticeBar.h"
@@ -21,8 +22,7 @@ class MainWindowLayoutTest : public QObject {
 private slots:
     void ControlsCarryTheirCaptionsAndProperties_data();
     void ControlsCarryTheirCaptionsAndProperties();
-    void ControlsSitAtTheirScaledPlaces_data();
-    void ControlsSitAtTheirScaledPlaces();
+    void ControlsKeepTheirArrangementWithoutOverlap();
     void NoCaptionIsCutOrRunsIntoItsNeighbour();
     void TabCyclesThroughFieldsAndButtons();
     void ResultAndNoticeFieldsStayOutOfTheTabCycle();
@@ -98,41 +98,31 @@ void MainWindowLayoutTest::ControlsCarryTheirCaptionsAndProperties() {
     QCOMPARE(HelpContextOf(h.Window->StatusBar1), 1);
 }
 
-void MainWindowLayoutTest::ControlsSitAtTheirScaledPlaces_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("place");
-    const QList<QPair<const char*, QRect>> rows = {
-        {"Edit1", {169, 80, 200, 25}},     {"Edit2", {169, 297, 336, 24}},
-        {"MaskEdit1", {176, 128, 41, 24}}, {"MaskEdit2", {329, 128, 40, 24}},
-        {"MaskEdit3", {464, 128, 41, 24}}, {"MaskEdit4", {176, 176, 59, 24}},
-        {"MaskEdit5", {441, 176, 64, 24}}, {"Button1", {41, 217, 73, 24}},
-        {"Button2", {144, 217, 209, 24}},  {"Button3", {393, 217, 112, 24}},
-        {"Button4", {41, 256, 73, 25}},    {"Button5", {217, 256, 104, 25}},
-        {"Button6", {432, 256, 75, 25}},   {"Label1", {96, 48, 0, 0}},
-        {"Label2", {41, 297, 0, 0}},       {"Label3", {16, 137, 0, 0}},
-        {"Label4", {256, 137, 0, 0}},      {"Label5", {400, 137, 0, 0}},
-        {"Label6", {57, 185, 0, 0}},       {"Label7", {256, 185, 0, 0}},
-    };
-    for (const auto& [name, place] : rows) {
-        QTest::newRow(name) << QString::fromLatin1(name) << place;
-    }
-}
-
-void MainWindowLayoutTest::ControlsSitAtTheirScaledPlaces() {
-    QFETCH(QString, name);
-    QFETCH(QRect, place);
+void MainWindowLayoutTest::ControlsKeepTheirArrangementWithoutOverlap() {
     MainWindowHarness h;
-    const QWidget* widget = h.Window->findChild<QWidget*>(name);
-    QVERIFY(widget);
-    // The layout is drawn at 120 pixels per inch; this display's density scales it.
-    const double scale = h.Window->logicalDpiY() / 120.0;
-    auto scaled = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
-    QCOMPARE(widget->x(), scaled(place.x()));
-    QCOMPARE(widget->y(), scaled(place.y()));
-    if (place.width() > 0) { // labels size themselves to their captions
-        QCOMPARE(widget->width(), scaled(place.width()));
-        QCOMPARE(widget->height(), scaled(place.height()));
-    }
+    TForm1& w = *h.Window;
+    const QWidget* client = w.centralWidget();
+    const QList<const QWidget*> controls = {
+        w.Label1,    w.Edit1,   w.Label3,    w.MaskEdit1, w.Label4,    w.MaskEdit2, w.Label5,
+        w.MaskEdit3, w.Label6,  w.MaskEdit4, w.Label7,    w.MaskEdit5, w.Button1,   w.Button2,
+        w.Button3,   w.Button4, w.Button5,   w.Button6,   w.Label2,    w.Edit2};
+    QStringList faults = testing::ControlsOutside(client, controls);
+    faults << testing::OverlappingControls(client, controls);
+    // The title and the notice line, the term, the day-fines and the operation, the two rows
+    // of buttons, then the result.
+    faults << testing::RowsInReadingOrder(
+        client, {{w.Label1},
+                 {w.Edit1},
+                 {w.Label3, w.MaskEdit1, w.Label4, w.MaskEdit2, w.Label5, w.MaskEdit3},
+                 {w.Label6, w.MaskEdit4, w.Label7, w.MaskEdit5},
+                 {w.Button1, w.Button2, w.Button3},
+                 {w.Button4, w.Button5, w.Button6},
+                 {w.Label2, w.Edit2}});
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    // The layout's client area of 560 x 378 pixels at 120 dpi, scaled to this display.
+    QCOMPARE(client->width(), Scaled(&w, 560));
+    QCOMPARE(client->height() + w.StatusBar1->height(), Scaled(&w, 378));
+    QVERIFY(w.StatusBar1->geometry().bottom() == w.rect().bottom());
 }
 
 void MainWindowLayoutTest::NoCaptionIsCutOrRunsIntoItsNeighbour() {

@@ -154,38 +154,27 @@ TEST(NoticeLinesTest, DrawsMapOntoEveryPositionOnce) {
     EXPECT_THROW(NoticeLine(10), std::out_of_range);
 }
 
-TEST(NoticeLinesTest, EachLineRecommendsItsBookAfterItsLeadingSpaces) {
-    struct Row {
-        std::size_t spaces;
-        std::string title, author, publisher;
-    };
-    const std::vector<Row> rows = {
-        {10, "Dos Delitos e das Penas", "Cesare Beccaria", "Martins Fontes"},
-        {10, "Vigiar e Punir", "Michel Foucault", "Vozes"},
-        {8, "Crime e Castigo",
-         "Fi\xF3"
-         "dor Dostoi\xE9vski",
-         "Editora 34"},
-        {7, "O Processo", "Franz Kafka", "Companhia das Letras"},
-        {12, "Mem\xF3rias do C\xE1rcere", "Graciliano Ramos", "Record"},
-        {15, "Esta\xE7\xE3o Carandiru", "Drauzio Varella", "Companhia das Letras"},
-        {10, "O Esp\xEDrito das Leis", "Montesquieu", "Martins Fontes"},
-        {17, "Eichmann em Jerusal\xE9m", "Hannah Arendt", "Companhia das Letras"},
-        {6, "Os Miser\xE1veis", "Victor Hugo", "Penguin-Companhia"},
-    };
-    ASSERT_EQ(NoticeLines().size(), rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string& line = NoticeLine(static_cast<int>(i + 1));
-        const Row& row = rows[i];
+// Nine lines, each its given run of leading spaces and then one sentence that names a book:
+// its title between the only two double quotes, then its author and publisher.
+TEST(NoticeLinesTest, NineOneSentenceBookNoticesAfterTheirLeadingSpaces) {
+    const std::array<std::size_t, kNoticeCount> leadingSpaces = {10, 10, 8, 7, 12, 15, 10, 17, 6};
+    ASSERT_EQ(NoticeLines().size(), leadingSpaces.size());
+    std::set<std::string> distinct;
+    for (int position = 1; position <= kNoticeCount; ++position) {
+        const std::string& line = NoticeLine(position);
         SCOPED_TRACE(line);
-        EXPECT_EQ(line.find_first_not_of(' '), row.spaces);
-        EXPECT_NE(line.find("\"" + row.title + "\""), std::string::npos);
-        EXPECT_NE(line.find(row.author), std::string::npos);
-        EXPECT_NE(line.find(row.publisher), std::string::npos);
-        EXPECT_EQ(line.back(), '.');
+        EXPECT_EQ(line.find_first_not_of(' '),
+                  leadingSpaces[static_cast<std::size_t>(position - 1)]);
         EXPECT_EQ(std::count(line.begin(), line.end(), '"'), 2);
+        const std::size_t titleEnd = line.rfind('"');
+        EXPECT_GT(titleEnd, line.find('"') + 1) << "a title between the quotes";
+        EXPECT_GT(line.size(), titleEnd + 4) << "the author and publisher after the title";
+        EXPECT_EQ(line.back(), '.');
+        EXPECT_EQ(std::count(line.begin(), line.end(), '.'), 1) << "one sentence";
         EXPECT_EQ(line.find('\n'), std::string::npos);
+        distinct.insert(line);
     }
+    EXPECT_EQ(distinct.size(), leadingSpaces.size());
 }
 
 } // namespace

@@ -60,11 +60,10 @@ inline std::optional<chr::sys_days> MonthsOn(chr::sys_days day, std::int64_t cou
     return chr::sys_days{target / std::min(date.day(), (target / chr::last).day())};
 }
 
-// The last day of a term served from `start`: the days, then the months, then the years
-// (a count that is not positive is not applied), less one day. Nothing when a shift leaves
-// the years 1..9999.
-inline std::optional<chr::sys_days> OracleEndDate(chr::sys_days start, std::int64_t years,
-                                                  std::int64_t months, std::int64_t days) {
+// A term laid on the calendar from `start`: the days, then the months, then the years (a
+// count that is not positive is not applied). Nothing when a shift leaves the years 1..9999.
+inline std::optional<chr::sys_days> OracleLaidTerm(chr::sys_days start, std::int64_t years,
+                                                   std::int64_t months, std::int64_t days) {
     chr::sys_days day = start + chr::days{std::max<std::int64_t>(days, 0)};
     for (const std::int64_t count : {months, 12 * years}) {
         if (count > 0) {
@@ -75,7 +74,14 @@ inline std::optional<chr::sys_days> OracleEndDate(chr::sys_days start, std::int6
             day = *shifted;
         }
     }
-    return day - chr::days{1};
+    return day;
+}
+
+// The last day of a term served from `start`: the term laid on the calendar, less one day.
+inline std::optional<chr::sys_days> OracleEndDate(chr::sys_days start, std::int64_t years,
+                                                  std::int64_t months, std::int64_t days) {
+    const std::optional<chr::sys_days> laid = OracleLaidTerm(start, years, months, days);
+    return laid ? std::optional(*laid - chr::days{1}) : std::nullopt;
 }
 
 // "dd/mm/yyyy", the year with at least four digits.

@@ -1,0 +1,34 @@
+#include "cli/Command.h"
+#include "cli/Commands.h"
+
+#include <array>
+#include <functional>
+#include <utility>
+
+namespace zarn {
+
+std::span<const Command> Commands() {
+    static const std::array kCommands = {
+        SentenceCommand(),
+        EndDateCommand(),
+    };
+    return kCommands;
+}
+
+const Command* FindCommand(std::string_view name) {
+    for (const Command& command : Commands()) {
+        if (command.Name == name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+CommandResult SingleLine(std::string line, int exitCode) {
+    CommandResult result;
+    result.Out.push_back(std::move(line));
+    result.ExitCode = exitCode;
+    return result;
+}
+
+} // namespace zarn

@@ -1,0 +1,12 @@
+#pragma once
+
+// The subcommands of zarn-calc, one file each; CommandTable.cpp lists them in order.
+
+#include "cli/Command.h"
+
+namespace zarn {
+
+const Command& SentenceCommand(); // pena: one calculation of the main window
+const Command& EndDateCommand();  // termino: the calendar's end date
+
+} // namespace zarn

@@ -1,0 +1,58 @@
+// zarn-calc pena: the five arguments typed into the main window's fields, then Calcula.
+
+#include "cli/Commands.h"
+#include "cli/FieldEntry.h"
+#include "engine/Calculation.h"
+#include "fields/ProgramMasks.h"
+
+#include <array>
+
+namespace zarn {
+namespace {
+
+constexpr std::string_view kHelp =
+    "  pena      Cada argumento \xE9 digitado no seu campo vazio, como o usu\xE1rio o\n"
+    "            digitaria: ANOS (at\xE9 3 algarismos), MESES e DIAS (at\xE9 2), MULTA em\n"
+    "            dias-multa (at\xE9 5) e OPERACAO (um sinal e uma fra\xE7\xE3o, como \"+1/6\",\n"
+    "            \"-1/3\" ou \"x2\"). Um argumento vazio (\"\") deixa o campo em branco.\n"
+    "            Escreve a frase do resultado ou a mensagem de erro.\n";
+
+struct FieldOfArgument {
+    const char* Name;
+    const char* Mask;
+};
+
+constexpr std::array<FieldOfArgument, 5> kFields = {{
+    {"ANOS", kYearsMask},
+    {"MESES", kMonthsMask},
+    {"DIAS", kDaysMask},
+    {"MULTA", kFinesMask},
+    {"OPERACAO", kOperationMask},
+}};
+
+std::optional<CommandResult> Run(const CommandArguments& args) {
+    if (args.size() != kFields.size()) {
+        return std::nullopt;
+    }
+    std::array<std::string, kFields.size()> texts;
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        FieldEntry entry = TypeIntoField(kFields[i].Name, kFields[i].Mask, args[i]);
+        if (!entry.Ok) {
+            return SingleLine(std::move(entry.Refusal), kExitInputError);
+        }
+        texts[i] = std::move(entry.Text);
+    }
+    CalcState state;
+    const CalcOutcome outcome =
+        RunCalculation(state, texts[0], texts[1], texts[2], texts[3], texts[4]);
+    return SingleLine(outcome.OutcomeText, outcome.Ok ? kExitResult : kExitInputError);
+}
+
+} // namespace
+
+const Command& SentenceCommand() {
+    static const Command command{"pena", "ANOS MESES DIAS MULTA OPERACAO", kHelp, true, &Run};
+    return command;
+}
+
+} // namespace zarn

@@ -1,0 +1,138 @@
+#include "law/ExecutionDates.h"
+
+#include "law/LawTexts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zarn {
+
+namespace {
+
+// The regimes a term passes through after the one it starts in.
+std::vector<Regime> RegimesAfter(Regime initial) {
+    switch (initial) {
+    case Regime::Fechado:
+        return {Regime::Semiaberto, Regime::Aberto};
+    case Regime::Semiaberto:
+        return {Regime::Aberto};
+    case Regime::Aberto:
+        break;
+    }
+    return {};
+}
+
+// The share of `ofDays` laid from `from`, less what is left of `deduction`, which it uses
+// up. Nothing when the date leaves the calendar.
+std::optional<Milestone> LayMilestone(DayNumber from, long long ofDays, Fraction share,
+                                      long long& deduction, CountingConvention convention) {
+    Milestone milestone;
+    milestone.Share = share;
+    milestone.FractionDays = ShareOf(ofDays, share);
+    milestone.ServedDays = std::max(0LL, milestone.FractionDays - deduction);
+    deduction = std::max(0LL, deduction - milestone.FractionDays);
+    const std::optional<DayNumber> due = LaySpan(from, milestone.ServedDays, convention);
+    if (!due || *due > kLastDayNumber) {
+        return std::nullopt;
+    }
+    milestone.DueFrom = *due;
+    return milestone;
+}
+
+ExecutionOutcome DateOutOfRange() {
+    return ExecutionOutcome{std::string(kDateOutOfRangeMessage), {}};
+}
+
+bool StartsInCalendar(DayNumber start) {
+    return std::isfinite(start) && std::trunc(start) >= kFirstDayNumber &&
+           std::trunc(start) <= kLastDayNumber;
+}
+
+// The last day of the term: the start shifted by the term less the deductions, less one
+// day, on the 360/30 base whatever the convention of the shares.
+std::optional<DayNumber> LastDayOf(DayNumber start, long long termDays, long long deducted) {
+    const std::optional<DayNumber> after =
+        LaySpan(start, std::max(0LL, termDays - deducted), CountingConvention::Base360);
+    if (!after || *after - 1 < kFirstDayNumber) {
+        return std::nullopt;
+    }
+    return *after - 1;
+}
+
+std::optional<long long> CountedDaysOf(const ExecutionRequest& request, DayNumber start) {
+    if (request.Convention == CountingConvention::Base360) {
+        return request.TermDays;
+    }
+    return CalendarDaysOfTerm(start, request.TermDays);
+}
+
+// Each progression takes the share of what the earlier ones left of the term, from the
+// date of the one before; the deductions shorten the first, and what is left of them the
+// next.
+bool LayProgressions(ExecutionDates& dates) {
+    long long deduction = dates.DeductedDays;
+    long long remaining = dates.CountedDays;
+    DayNumber from = dates.Start;
+    for (const Regime to : RegimesAfter(dates.Initial)) {
+        const std::optional<Milestone> due =
+            LayMilestone(from, remaining, dates.ProgressionRule.Share, deduction, dates.Convention);
+        if (!due) {
+            return false;
+        }
+        dates.Progressions.push_back(ProgressionDate{to, *due});
+        remaining -= due->FractionDays;
+        from = due->DueFrom;
+    }
+    return true;
+}
+
+// Parole counts the deductions in full from the start.
+bool LayParole(ExecutionDates& dates) {
+    if (!dates.ParoleRule.Possible) {
+        return true;
+    }
+    long long deduction = dates.DeductedDays;
+    dates.Parole = LayMilestone(dates.Start, dates.CountedDays, dates.ParoleRule.Share, deduction,
+                                dates.Convention);
+    return dates.Parole.has_value();
+}
+
+} // namespace
+
+ExecutionOutcome ComputeExecutionDates(const ExecutionRequest& request) {
+    const CaseFacts& facts = request.Facts;
+    ExecutionOutcome outcome;
+    outcome.Error = TermInputError(request.TermDays, facts.DetracaoDays, request.RemicaoDays);
+    if (!outcome.Ok()) {
+        return outcome;
+    }
+    if (!StartsInCalendar(request.Start)) {
+        return DateOutOfRange();
+    }
+
+    ExecutionDates& dates = outcome.Dates;
+    dates.Convention = request.Convention;
+    dates.TermDays = request.TermDays;
+    dates.DetracaoDays = facts.DetracaoDays;
+    dates.RemicaoDays = request.RemicaoDays;
+    dates.DeductedDays = dates.DetracaoDays + dates.RemicaoDays;
+    dates.Start = std::trunc(request.Start);
+    const std::optional<DayNumber> lastDay =
+        LastDayOf(dates.Start, dates.TermDays, dates.DeductedDays);
+    const std::optional<long long> counted = CountedDaysOf(request, dates.Start);
+    if (!lastDay || !counted) {
+        return DateOutOfRange();
+    }
+    dates.LastDay = *lastDay;
+    dates.CountedDays = *counted;
+    dates.Initial = request.InitialRegime.value_or(InitialRegime(dates.TermDays, facts).Initial);
+    dates.ProgressionRule = FirstProgression(dates.TermDays, facts);
+    dates.ParoleRule = ParoleFor(dates.TermDays, facts);
+
+    if (!LayProgressions(dates) || !LayParole(dates)) {
+        return DateOutOfRange();
+    }
+    return outcome;
+}
+
+} // namespace zarn
