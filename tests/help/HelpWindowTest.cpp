@@ -392,6 +392,11 @@ void TestHelpWindow::LinksBetweenPagesStayInTheWindow_data() {
         << 11 << QStringLiteral("O campo Resultado") << QStringLiteral("O campo Resultado");
     QTest::newRow("in the text, from the result")
         << 6 << QStringLiteral("Opera\u00e7\u00f5es") << QStringLiteral("Opera\u00e7\u00f5es");
+    // The calendar's fields share the buttons' context number: that page leads on to the
+    // calendar's own.
+    QTest::newRow("from the buttons to the calendar")
+        << 11 << QStringLiteral("Calend\u00e1rio: t\u00e9rmino da pena")
+        << QStringLiteral("Calend\u00e1rio: t\u00e9rmino da pena");
     QTest::newRow("from the first page") << 1 << QStringLiteral("Calend\u00e1rio")
                                          << QStringLiteral("Calend\u00e1rio: t\u00e9rmino da pena");
 }
