@@ -42,15 +42,21 @@ function(zarn_add_qttest name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}" TIMEOUT 300)
 endfunction()
 
-# zarn_test_at_densities(<name> <dpi>...)
-# Runs a window test once more at each density given: QT_FONT_DPI sets the logical dots per
-# inch with the toolkit's own scaling off, so the windows lay themselves out as they do on
-# such a display (the offscreen platform alone always reports 96).
-function(zarn_test_at_densities name)
-  foreach(dpi ${ARGN})
-    add_test(NAME ${name}_${dpi}dpi COMMAND ${name})
-    set_tests_properties(${name}_${dpi}dpi PROPERTIES
-      ENVIRONMENT "${ZARN_TEST_ENVIRONMENT};QT_ENABLE_HIGHDPI_SCALING=0;QT_FONT_DPI=${dpi}"
-      TIMEOUT 300)
+# zarn_add_qttest_at_densities(<qttest> [<test function>...])
+# Runs a Qt Test binary again, all of it or only the test functions named, on offscreen
+# screens of 96, 120 and 192 pixels per inch (a screen's own density, not a scaled one), as
+# a window's layout is checked. The offscreen platform ignores QT_FONT_DPI; it reads the
+# density from a screen description. Each run is the CTest case <qttest>_<dpi>dpi.
+function(zarn_add_qttest_at_densities qttest)
+  foreach(dpi 96 120 192)
+    set(screen "${CMAKE_BINARY_DIR}/offscreen-${dpi}dpi.json")
+    file(CONFIGURE OUTPUT "${screen}" CONTENT
+      "{\"screens\": [{\"name\": \"Screen${dpi}\", \"x\": 0, \"y\": 0, \"width\": 2560, \
+\"height\": 1600, \"logicalDpi\": ${dpi}, \"logicalBaseDpi\": ${dpi}, \"dpr\": 1}]}\n")
+    string(REPLACE "QT_QPA_PLATFORM=offscreen" "QT_QPA_PLATFORM=offscreen:configfile=${screen}"
+      environment "${ZARN_TEST_ENVIRONMENT}")
+    add_test(NAME ${qttest}_${dpi}dpi COMMAND ${qttest} ${ARGN})
+    set_tests_properties(${qttest}_${dpi}dpi PROPERTIES
+      ENVIRONMENT "${environment};QT_FONT_DPI=${dpi}" TIMEOUT 300)
   endforeach()
 endfunction()

@@ -11,6 +11,8 @@ std::span<const Command> Commands() {
     static const std::array kCommands = {
         SentenceCommand(),
         EndDateCommand(),
+        MemoryCommand(),
+        FractionCommand(),
     };
     return kCommands;
 }

@@ -8,5 +8,7 @@ namespace zarn {
 
 const Command& SentenceCommand(); // pena: one calculation of the main window
 const Command& EndDateCommand();  // termino: the calendar's end date
+const Command& MemoryCommand();   // memoria: a chain written as its calculation record
+const Command& FractionCommand(); // fracao: the fraction that turned one term into another
 
 } // namespace zarn

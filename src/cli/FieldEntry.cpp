@@ -144,6 +144,12 @@ FieldEntry PasteIntoField(std::string_view name, std::string_view mask, std::str
     return Accepted(field.Text());
 }
 
+std::string WriteIntoField(std::string_view mask, std::string_view text) {
+    MaskedFieldModel field(mask);
+    field.SetText(text);
+    return field.Text();
+}
+
 FieldEntry EnterPlainField(std::string_view name, std::size_t limit, std::string_view argument) {
     if (std::optional<FieldEntry> refused = RefuseOutright(name, argument, limit)) {
         return *refused;

@@ -28,6 +28,10 @@ FieldEntry TypeIntoField(std::string_view name, std::string_view mask, std::stri
 // or a literal of the mask, or one that finds no room left, refuses the argument.
 FieldEntry PasteIntoField(std::string_view name, std::string_view mask, std::string_view argument);
 
+// The field text after the program writes the text into the field of that mask, as
+// Continua writes a result (the write fits the text to the mask; nothing is refused).
+std::string WriteIntoField(std::string_view mask, std::string_view text);
+
 // Enters the argument into a plain edit field that takes any character up to its typing
 // limit (the calendar's term fields).
 FieldEntry EnterPlainField(std::string_view name, std::size_t limit, std::string_view argument);

@@ -1,11 +1,8 @@
 // zarn-calc pena: the five arguments typed into the main window's fields, then Calcula.
 
 #include "cli/Commands.h"
-#include "cli/FieldEntry.h"
+#include "cli/SentenceFields.h"
 #include "engine/Calculation.h"
-#include "fields/ProgramMasks.h"
-
-#include <array>
 
 namespace zarn {
 namespace {
@@ -17,31 +14,15 @@ constexpr std::string_view kHelp =
     "            \"-1/3\" ou \"x2\"). Um argumento vazio (\"\") deixa o campo em branco.\n"
     "            Escreve a frase do resultado ou a mensagem de erro.\n";
 
-struct FieldOfArgument {
-    const char* Name;
-    const char* Mask;
-};
-
-constexpr std::array<FieldOfArgument, 5> kFields = {{
-    {"ANOS", kYearsMask},
-    {"MESES", kMonthsMask},
-    {"DIAS", kDaysMask},
-    {"MULTA", kFinesMask},
-    {"OPERACAO", kOperationMask},
-}};
-
 std::optional<CommandResult> Run(const CommandArguments& args) {
-    if (args.size() != kFields.size()) {
+    if (args.size() != kSentenceFieldCount) {
         return std::nullopt;
     }
-    std::array<std::string, kFields.size()> texts;
-    for (std::size_t i = 0; i < kFields.size(); ++i) {
-        FieldEntry entry = TypeIntoField(kFields[i].Name, kFields[i].Mask, args[i]);
-        if (!entry.Ok) {
-            return SingleLine(std::move(entry.Refusal), kExitInputError);
-        }
-        texts[i] = std::move(entry.Text);
+    SentenceEntry entry = TypeIntoSentenceFields(args);
+    if (!entry.Ok) {
+        return SingleLine(std::move(entry.Refusal), kExitInputError);
     }
+    const SentenceFieldTexts& texts = entry.Texts;
     CalcState state;
     const CalcOutcome outcome =
         RunCalculation(state, texts[0], texts[1], texts[2], texts[3], texts[4]);

@@ -1,5 +1,6 @@
 #include "engine/AppliedFraction.h"
 
+#include "engine/CalcFlow.h"
 #include "engine/Calculation.h"
 #include "engine/NumberText.h"
 #include "engine/Texts.h"
@@ -151,6 +152,10 @@ std::string VariationText(std::int64_t beforeDays, std::int64_t afterDays) {
     return std::string(negative ? "-" : "+") + std::to_string(hundredths / 100) + "," + cents + "%";
 }
 
+TermTexts TermOf(const TermFieldTexts& fields) {
+    return {fields[0], fields[1], fields[2]};
+}
+
 FractionAnswer Failure(const CalcOutcome& outcome, TermSide side) {
     FractionAnswer answer;
     answer.ErrorText = outcome.OutcomeText;
@@ -191,6 +196,21 @@ std::vector<std::string> AnswerLines(const FractionAnswer& answer) {
     }
     lines.push_back(std::string(kVariationPrefix) + answer.Variation);
     return lines;
+}
+
+std::optional<CalculationTerms> LastCalculationTerms(const CalcState& state) {
+    if (!HasResult(state)) {
+        return std::nullopt;
+    }
+    // Volta and Continua rewrite the texts they take; a copy keeps the record as it is.
+    CalcState record = state;
+    CalculationTerms terms;
+    terms.Before = TermOf(RestoreInputs(record));
+    terms.ResultFits = ResultsFitTheFields(record);
+    if (terms.ResultFits) {
+        terms.After = TermOf(CarryResultsForward(record));
+    }
+    return terms;
 }
 
 } // namespace zarn

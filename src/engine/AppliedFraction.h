@@ -7,7 +7,9 @@
 
 #include "engine/CalcState.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zarn {
@@ -22,6 +24,14 @@ struct TermTexts {
 
 // The two terms compared: the one the operation starts from, and the one it gave.
 enum class TermSide { Before, After };
+
+// Their names, as the window's rows and the command line's messages call them.
+inline constexpr std::string_view kBeforeTermName = "Antes";
+inline constexpr std::string_view kAfterTermName = "Depois";
+
+inline std::string_view TermName(TermSide side) {
+    return side == TermSide::Before ? kBeforeTermName : kAfterTermName;
+}
 
 struct FractionAnswer {
     bool Ok = false;
@@ -49,5 +59,20 @@ FractionAnswer FindAppliedFraction(const TermTexts& before, const TermTexts& aft
 // The lines to show: the error message alone; or each match (the no-match or zero-start
 // line when there is none), then the variation line.
 std::vector<std::string> AnswerLines(const FractionAnswer& answer);
+
+// The two terms of the last Calcula that gave a result: the term it started from (its
+// cleaned inputs, "0" left empty, as Volta brings them back) and the term it gave (its
+// results without blanks, "0" left empty, as Continua carries them). A result wider than
+// its field is not cut to its first digits: the resulting term is left empty and
+// ResultFits says why.
+struct CalculationTerms {
+    TermTexts Before;
+    TermTexts After;
+    bool ResultFits = true;
+};
+
+// Nothing when the last Calcula gave no result (none yet, or an input error). The record
+// itself is only read.
+std::optional<CalculationTerms> LastCalculationTerms(const CalcState& state);
 
 } // namespace zarn

@@ -18,6 +18,11 @@ std::array<std::string*, 4> InputTexts(CalcState& state) {
 
 } // namespace
 
+bool HasResult(const CalcState& state) {
+    return !state.OutYearsText.empty() || !state.OutMonthsText.empty() ||
+           !state.OutDaysText.empty();
+}
+
 bool ResultsFitTheFields(const CalcState& state) {
     const auto results = ResultTexts(state);
     for (std::size_t i = 0; i < results.size(); ++i) {
@@ -55,9 +60,7 @@ TermFieldTexts RestoreInputs(CalcState& state) {
 }
 
 std::array<std::string, 3> CalendarTerm(const CalcState& state) {
-    const bool hasResult =
-        !state.OutYearsText.empty() || !state.OutMonthsText.empty() || !state.OutDaysText.empty();
-    if (!hasResult) {
+    if (!HasResult(state)) {
         return {};
     }
     return {state.OutYearsText, state.OutMonthsText, state.OutDaysText};

@@ -19,6 +19,9 @@ using TermFieldTexts = std::array<std::string, 4>;
 // Positions of the four term fields of the main window: years, months, days, day-fines.
 inline constexpr std::array<std::size_t, 4> kTermFieldWidths = {3, 2, 2, 5};
 
+// Whether the last Calcula gave a result: its result texts are filled.
+bool HasResult(const CalcState& state);
+
 // Whether every result of the last Calcula fits its term field whole, its blanks left out.
 // A longer number would lose its last digits in the field.
 bool ResultsFitTheFields(const CalcState& state);

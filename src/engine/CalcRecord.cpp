@@ -104,6 +104,7 @@ std::string TermLine(const TermParts& term, bool inWords) {
 
 void CalcRecord::AppendStep(const CalcState& state, const CalcOutcome& outcome,
                             std::string_view operationFieldText) {
+    m_lastStepIsLastCalcula = outcome.Ok;
     if (!outcome.Ok) {
         return;
     }
@@ -126,10 +127,18 @@ void CalcRecord::RemoveLastStep() {
     if (!m_steps.empty()) {
         m_steps.pop_back();
     }
+    m_lastStepIsLastCalcula = false;
+}
+
+void CalcRecord::ForgetLastCalcula() {
+    if (m_lastStepIsLastCalcula) {
+        RemoveLastStep();
+    }
 }
 
 void CalcRecord::Clear() {
     m_steps.clear();
+    m_lastStepIsLastCalcula = false;
 }
 
 std::size_t CalcRecord::StepCount() const {

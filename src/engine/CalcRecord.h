@@ -23,8 +23,13 @@ public:
     void AppendStep(const CalcState& state, const CalcOutcome& outcome,
                     std::string_view operationFieldText);
 
-    // Volta: the last step is about to be redone. Nothing happens when there is none.
+    // The last step goes. Nothing happens when there is none.
     void RemoveLastStep();
+
+    // Volta: the last Calcula is about to be redone, so its step goes, once. Nothing goes
+    // when that Calcula gave no result (its inputs come back, not the step before) or when
+    // its step went already (a second Volta brings back the same inputs).
+    void ForgetLastCalcula();
 
     // Novo calculo: the chain starts over.
     void Clear();
@@ -50,6 +55,8 @@ private:
     };
 
     std::vector<Step> m_steps;
+    // Whether the last step is the one the last Calcula appended.
+    bool m_lastStepIsLastCalcula = false;
 };
 
 } // namespace zarn

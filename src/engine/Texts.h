@@ -51,8 +51,6 @@ inline constexpr std::string_view kMultiplyWords = "multiplica\xE7\xE3o por ";
 inline constexpr std::string_view kListSeparator = ", ";
 inline constexpr std::string_view kListLastSeparator = " e ";
 
-} // namespace zarn
-
 // The answer of the applied fraction: the line shown when no usual operation gives the
 // resulting term, the one shown for a starting term of zero, the variation line's prefix
 // and the variation of a starting term of zero.
@@ -62,3 +60,5 @@ inline constexpr std::string_view kZeroStartLine =
     "Com pena inicial zero, toda fra\xE7\xE3o d\xE1 zero: nenhuma pode ser apontada.";
 inline constexpr std::string_view kVariationPrefix = "Varia\xE7\xE3o: ";
 inline constexpr std::string_view kNoVariationText = "sem varia\xE7\xE3o calcul\xE1vel";
+
+} // namespace zarn

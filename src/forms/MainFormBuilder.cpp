@@ -1,6 +1,8 @@
 #include "forms/MainFormBuilder.h"
 
 #include "fields/ProgramMasks.h"
+#include "forms/AppliedFractionWindow.h"
+#include "forms/CalculationRecordWindow.h"
 #include "forms/Unit1.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
@@ -40,6 +42,8 @@ const QColor kBlueCaption(0x00, 0x00, 0xFF);
 
 // The notice line under the title, fixed for the life of the window.
 constexpr const char* kNoticeFieldText = "Dosimetria da pena";
+// The menu of the analysis windows, between Editar and Ajuda.
+constexpr const char* kToolsMenuCaption = "&Ferramentas";
 // The status bar's name for screen readers.
 constexpr const char* kStatusBarName = "Barra de status";
 
@@ -230,6 +234,7 @@ void MainFormBuilder::CreateMenu() {
     m_form.Editar1 = m_form.MainMenu1->addMenu(QStringLiteral("Editar"));
     m_form.Editar1->setObjectName(QStringLiteral("Editar1"));
     m_form.Editar1->addAction(m_form.EditCopy1);
+    CreateToolsMenu();
     m_form.Contedo1 = m_form.MainMenu1->addMenu(QStringLiteral("&Ajuda"));
     m_form.Contedo1->setObjectName(QStringLiteral("Contedo1"));
     m_form.Contedo1->addAction(m_form.HelpContents);
@@ -240,6 +245,32 @@ void MainFormBuilder::CreateMenu() {
     SetHelpContext(m_form.Editar1->menuAction(), 0);
     SetHelpContext(m_form.Contedo1, kMainWindowHelpContext);
     SetHelpContext(m_form.Contedo1->menuAction(), kMainWindowHelpContext);
+}
+
+// Ferramentas: one item for each analysis window, each item its own block.
+void MainFormBuilder::CreateToolsMenu() {
+    m_form.Ferramentas1 = m_form.MainMenu1->addMenu(ToQString(kToolsMenuCaption));
+    m_form.Ferramentas1->setObjectName(QStringLiteral("Ferramentas1"));
+    SetHelpContext(m_form.Ferramentas1, kMainWindowHelpContext);
+    SetHelpContext(m_form.Ferramentas1->menuAction(), kMainWindowHelpContext);
+
+    // Memória do cálculo: the written record of the chain.
+    m_form.FerramentasMemoria =
+        AddTool("FerramentasMemoria", kCalculationRecordCaption, kCalculationRecordHelpContext);
+    m_form.FerramentasMemoria->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    // Fração aplicada: which usual fraction turned one term into another.
+    m_form.FerramentasFracao =
+        AddTool("FerramentasFracao", kAppliedFractionCaption, kAppliedFractionHelpContext);
+}
+
+QAction* MainFormBuilder::AddTool(const char* name, const char* caption, int helpContext) {
+    auto* action = new QAction(ToQString(caption), &m_form);
+    action->setObjectName(QString::fromLatin1(name));
+    SetHelpContext(action, helpContext);
+    m_form.Ferramentas1->addAction(action);
+    // Its shortcut works wherever the main window's focus is.
+    m_form.addAction(action);
+    return action;
 }
 
 void MainFormBuilder::SizeWindow() {

@@ -4,6 +4,8 @@
 // places and help context numbers; the actions with their pictures and shortcut; the menu.
 // Everything is drawn in pixels of a 120 pixels-per-inch display and scaled to this one.
 
+class QAction;
+
 namespace zarn {
 
 class CopyCommand;
@@ -31,6 +33,11 @@ public:
     CopyCommand* Copy() const { return m_copy; }
 
 private:
+    // The Ferramentas menu, one item for each analysis window.
+    void CreateToolsMenu();
+    // An item of the Ferramentas menu, with its help context number.
+    QAction* AddTool(const char* name, const char* caption, int helpContext);
+
     TForm1& m_form;
     CopyCommand* m_copy = nullptr;
 };

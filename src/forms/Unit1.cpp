@@ -1,9 +1,12 @@
 #include "forms/Unit1.h"
 
 #include "dates/Clock.h"
+#include "engine/AppliedFraction.h"
 #include "engine/CalcFlow.h"
 #include "engine/Calculation.h"
 #include "engine/Texts.h"
+#include "forms/AppliedFractionWindow.h"
+#include "forms/CalculationRecordWindow.h"
 #include "forms/MainFormBuilder.h"
 #include "forms/Unit3.h"
 #include "help/HelpContext.h"
@@ -46,6 +49,9 @@ TForm1::~TForm1() {
     // The copy command follows the focus; it goes before the fields it watches.
     delete m_copy;
     m_copy = nullptr;
+    // The record's window shows the record, a member that goes before the child windows.
+    delete m_recordWindow;
+    m_recordWindow = nullptr;
 }
 
 void TForm1::SetAboutBox(QDialog* aboutBox) {
@@ -84,6 +90,8 @@ void TForm1::ConnectHandlers() {
     onTrigger(HelpContents, &TForm1::HelpContentsExecute);
     onTrigger(HelpIndex, &TForm1::HelpIndexExecute);
     onTrigger(HelpAbout, &TForm1::HelpAboutExecute);
+    onTrigger(FerramentasMemoria, &TForm1::FerramentasMemoriaExecute);
+    onTrigger(FerramentasFracao, &TForm1::FerramentasFracaoExecute);
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5}) {
         connect(field, &MaskedField::Clicked, this, Guarded([this] { CursorIniciaExecute(); }));
@@ -166,6 +174,29 @@ void TForm1::WriteTermFields(const TermFieldTexts& texts) {
     }
 }
 
+// ----- The written record ------------------------------------------------------------
+
+void TForm1::RecordCalcula(const CalcOutcome& outcome, const std::string& operationField) {
+    m_record.AppendStep(m_state, outcome, operationField);
+    ShowRecordChange();
+}
+
+void TForm1::ForgetLastCalcula() {
+    m_record.ForgetLastCalcula();
+    ShowRecordChange();
+}
+
+void TForm1::ClearRecord() {
+    m_record.Clear();
+    ShowRecordChange();
+}
+
+void TForm1::ShowRecordChange() {
+    if (m_recordWindow) {
+        m_recordWindow->Refresh();
+    }
+}
+
 void TForm1::ReportResultsDoNotFit() {
     Edit2->ShowReport(ToQString(kResultsDoNotFitMessage));
     MakeCalculaDefault();
@@ -176,14 +207,16 @@ void TForm1::ReportResultsDoNotFit() {
 void TForm1::Button1Click() {
     Edit2->clear();
     StatusBar1->ShowNotice(ChooseNotice());
-    const CalcOutcome outcome =
-        RunCalculation(m_state, MaskEdit1->Text(), MaskEdit2->Text(), MaskEdit3->Text(),
-                       MaskEdit4->Text(), MaskEdit5->Text());
+    // The operation as typed, for the record: the calculation consumes its own copy.
+    const std::string operation = MaskEdit5->Text();
+    const CalcOutcome outcome = RunCalculation(m_state, MaskEdit1->Text(), MaskEdit2->Text(),
+                                               MaskEdit3->Text(), MaskEdit4->Text(), operation);
     if (outcome.Ok) {
         ReportResult(outcome);
     } else {
         ReportInputError(outcome);
     }
+    RecordCalcula(outcome, operation);
 }
 
 void TForm1::Button2Click() {
@@ -205,6 +238,7 @@ void TForm1::Button3Click() {
     Edit2->clear();
     FocusAndSelectAll(MaskEdit1);
     MakeCalculaDefault();
+    ClearRecord();
 }
 
 void TForm1::Button4Click() {
@@ -213,6 +247,7 @@ void TForm1::Button4Click() {
     Edit2->clear();
     FocusAndSelectAll(MaskEdit5);
     MakeCalculaDefault();
+    ForgetLastCalcula();
 }
 
 void TForm1::Button5Click() {
@@ -269,6 +304,21 @@ void TForm1::HelpAboutExecute() {
     if (m_aboutBox) {
         m_aboutBox->exec();
     }
+}
+
+void TForm1::FerramentasMemoriaExecute() {
+    // Made on first use: nothing of it costs start-up time.
+    if (!m_recordWindow) {
+        m_recordWindow = new CalculationRecordWindow(m_record, this);
+    }
+    m_recordWindow->Open();
+}
+
+void TForm1::FerramentasFracaoExecute() {
+    if (!m_fractionWindow) {
+        m_fractionWindow = new AppliedFractionWindow(this);
+    }
+    m_fractionWindow->Open(LastCalculationTerms(m_state));
 }
 
 } // namespace zarn

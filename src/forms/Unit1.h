@@ -1,10 +1,12 @@
 #pragma once
 
 // The main window "Zarn": the five masked input fields of a calculation, the result field,
-// the six command buttons, the menu Sair / Editar / Ajuda and the status bar. The
-// calculation record lives beside the window for as long as it does.
+// the six command buttons, the menu Sair / Editar / Ferramentas / Ajuda and the status bar.
+// The calculation record and the written record of the chain live beside the window for
+// as long as it does.
 
 #include "engine/CalcFlow.h"
+#include "engine/CalcRecord.h"
 #include "engine/CalcState.h"
 
 #include <QList>
@@ -20,6 +22,8 @@ class QPushButton;
 
 namespace zarn {
 
+class AppliedFractionWindow;
+class CalculationRecordWindow;
 class CopyCommand;
 class DialogKeys;
 class MaskedField;
@@ -42,8 +46,19 @@ public:
     CalcState& State() { return m_state; }
     const CalcState& State() const { return m_state; }
 
+    // The written record of the chain: a step for each Calcula that gave a result; Volta
+    // forgets the last one, Novo cálculo empties it. Shown by Ferramentas > Memória do
+    // cálculo.
+    const CalcRecord& Record() const { return m_record; }
+
+    // The window of the written record, or null before its first opening.
+    CalculationRecordWindow* RecordWindow() const { return m_recordWindow; }
+
     // The window's Enter, default-button and accelerator keys.
     DialogKeys* Keys() const { return m_keys; }
+
+    // The window of Ferramentas > Fração aplicada; null until its first opening.
+    AppliedFractionWindow* FractionWindow() const { return m_fractionWindow; }
 
     // Components, in the window's order of child controls.
     QLabel* Label1 = nullptr;
@@ -77,8 +92,11 @@ public:
     QList<QIcon> ImageList1;         // 0: Copiar; 1: Ajuda and Conteúdo
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Editar1 = nullptr;
-    QMenu* Contedo1 = nullptr; // the Ajuda menu
-    QAction* N1 = nullptr;     // separator above Sobre...
+    QMenu* Ferramentas1 = nullptr;         // the analysis windows
+    QAction* FerramentasMemoria = nullptr; // Memória do cálculo, Ctrl+M
+    QAction* FerramentasFracao = nullptr;  // Fração aplicada
+    QMenu* Contedo1 = nullptr;             // the Ajuda menu
+    QAction* N1 = nullptr;                 // separator above Sobre...
 
     // Handlers.
     void Button6Click();
@@ -93,6 +111,9 @@ public:
     void HelpContentsExecute2();
     void HelpIndexExecute();
     void HelpAboutExecute();
+    void FerramentasMemoriaExecute();
+    // Ferramentas > Fração aplicada
+    void FerramentasFracaoExecute();
 
     // The calendar's Sair has hidden it: the keyboard comes back to the years field.
     void CalendarClosedBySair();
@@ -113,12 +134,19 @@ private:
     void ReportResultsDoNotFit();
     void MakeCalculaDefault();
     void FocusAndSelectAll(MaskedField* field);
+    void RecordCalcula(const CalcOutcome& outcome, const std::string& operationField);
+    void ForgetLastCalcula();
+    void ClearRecord();
+    void ShowRecordChange();
 
     CalcState m_state;
+    CalcRecord m_record;
+    CalculationRecordWindow* m_recordWindow = nullptr;
     DialogKeys* m_keys = nullptr;
     CopyCommand* m_copy = nullptr;
     QDialog* m_aboutBox = nullptr;
     TForm3* m_calendar = nullptr;
+    AppliedFractionWindow* m_fractionWindow = nullptr;
 };
 
 } // namespace zarn

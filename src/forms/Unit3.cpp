@@ -31,8 +31,6 @@ namespace {
 constexpr int kClientWidth = 556;
 constexpr int kClientHeight = 403;
 constexpr int kFormFontHeight = 13;
-// The space kept between a label's caption and the field on its right.
-constexpr int kLabelGap = 4;
 
 constexpr MaskSetup kDateField = {kDateMask, "  /  /    "};
 

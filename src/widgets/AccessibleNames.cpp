@@ -20,4 +20,9 @@ void NameAfterLabel(QWidget* control, QLabel* label) {
     label->setBuddy(control);
 }
 
+void NameAfterRowAndColumn(QWidget* control, const QLabel* row, const QLabel* column) {
+    control->setAccessibleName(
+        AccessibleNameOf(AccessibleNameOf(row->text()) + QLatin1Char(' ') + column->text()));
+}
+
 } // namespace zarn

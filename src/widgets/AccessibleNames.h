@@ -18,4 +18,8 @@ QString AccessibleNameOf(const QString& caption);
 // are also tied together for assistive technology.
 void NameAfterLabel(QWidget* control, QLabel* label);
 
+// Names a control of a grid after the caption of its row and that of its column, as they
+// read together ("Antes ANOS"): the column's caption alone would name every row alike.
+void NameAfterRowAndColumn(QWidget* control, const QLabel* row, const QLabel* column);
+
 } // namespace zarn

@@ -47,6 +47,8 @@ void PlaceLabel(QLabel* label, const Place& place);
 // drawn a little smaller, all of a group alike, instead of running into their neighbours.
 // The room a button keeps between its caption and its edges.
 inline constexpr int kButtonTextMargin = 8;
+// The space a label keeps between its caption and the control on its right.
+inline constexpr int kLabelGap = 4;
 
 template <typename Control>
 void FitGroup(const QList<QPair<Control*, Place>>& group, int margin) {

@@ -459,10 +459,13 @@ QString Monkey::ClickMenu() {
         return WindowCommand();
     }
     QMenuBar* bar = main->MainMenu1;
-    // Sair, Editar, Ajuda; Sair ends the program, so it comes up less often.
+    // Sair, Editar, then the menus after it (Ferramentas, Ajuda) alike; Sair ends the
+    // program, so it comes up less often.
     const QList<QAction*> items = bar->actions();
+    const int count = static_cast<int>(items.size());
     const int roll = Pick(100);
-    QAction* item = items.at(roll < 4 ? 0 : (roll < 40 ? 1 : 2) % static_cast<int>(items.size()));
+    const int later = count > 2 ? 2 + roll % (count - 2) : 1;
+    QAction* item = items.at((roll < 4 ? 0 : (roll < 40 ? 1 : later)) % count);
     const QRect place = bar->actionGeometry(item);
     if (place.isEmpty()) {
         return QStringLiteral("no menu click: %1 has no place").arg(item->text());

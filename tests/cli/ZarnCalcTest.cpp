@@ -3,6 +3,7 @@
 
 #include "cli/ZarnCalc.h"
 
+#include "ZarnCalcRun.h"
 #include "cli/FieldEntry.h"
 #include "dates/Clock.h"
 #include "fields/ProgramMasks.h"
@@ -14,23 +15,6 @@
 
 namespace zarn {
 namespace {
-
-struct RunOutput {
-    int Code = -1;
-    std::string Out;
-    std::string Err;
-};
-
-RunOutput RunWith(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    RunOutput run;
-    run.Code = RunZarnCalc(args, in, out, err);
-    run.Out = out.str();
-    run.Err = err.str();
-    return run;
-}
 
 // The current year is 2026 for the two-digit years of the start date.
 class ZarnCalcTest : public ::testing::Test {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -96,6 +97,64 @@ TEST(AppliedFraction, InputErrorsNameTermAndField) {
         EXPECT_EQ(answer.FaultField, row.field);
         EXPECT_EQ(AnswerLines(answer), Lines{row.message});
     }
+}
+
+// What a window comparing the two terms opens with after a Calcula of the main window.
+TEST(AppliedFraction, LastCalculationGivesItsStartAndItsResult) {
+    const struct {
+        const char* name;
+        std::vector<std::string> fields; // years, months, days, day-fines, operation
+        bool hasResult;
+        TermTexts before;
+        TermTexts after;
+        bool fits;
+    } rows[] = {
+        {"increase",
+         {"5  ", "  ", "  ", "10   ", "+ 1 /6  "},
+         true,
+         {"5", "", ""},
+         {"5", "10", ""},
+         true},
+        {"zero and blank left empty, 00 kept",
+         {"00 ", "0 ", "1 ", "     ", "- 1 /2  "},
+         true,
+         {"00", "", "1"},
+         {"", "", ""},
+         true},
+        {"negative result carried as it is",
+         {"1  ", "  ", "  ", "     ", "- 7 /6  "},
+         true,
+         {"1", "", ""},
+         {"-0", "-2", ""},
+         true},
+        {"result wider than its field",
+         {"999", "  ", "  ", "     ", "x 10/   "},
+         true,
+         {"999", "", ""},
+         {"", "", ""},
+         false},
+        {"input error", {"5  ", "12", "  ", "     ", "+ 1 /6  "}, false, {}, {}, true},
+        {"invalid operation", {"5  ", "  ", "  ", "     ", "    /   "}, false, {}, {}, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CalcState state;
+        RunCalculation(state, row.fields[0], row.fields[1], row.fields[2], row.fields[3],
+                       row.fields[4]);
+        const CalcState before = state;
+        const std::optional<CalculationTerms> terms = LastCalculationTerms(state);
+        ASSERT_EQ(terms.has_value(), row.hasResult);
+        // The record is only read: Volta and Continua still find it as Calcula left it.
+        EXPECT_EQ(state.YearsText, before.YearsText);
+        EXPECT_EQ(state.OutYearsText, before.OutYearsText);
+        EXPECT_EQ(state.OutMonthsText, before.OutMonthsText);
+        if (terms) {
+            EXPECT_EQ(Describe(terms->Before), Describe(row.before));
+            EXPECT_EQ(Describe(terms->After), Describe(row.after));
+            EXPECT_EQ(terms->ResultFits, row.fits);
+        }
+    }
+    EXPECT_FALSE(LastCalculationTerms(CalcState{}).has_value());
 }
 
 // Exact integer arithmetic of a usual operation on a term in days.

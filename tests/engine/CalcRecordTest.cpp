@@ -141,5 +141,39 @@ TEST(CalcRecord, ResultsBelowZeroAsTheSentenceShowsThem) {
                      "diminui\xE7\xE3o de 7/6: -0 ano, -0 m\xEAs e -0 dia"}));
 }
 
+// Volta forgets the step of the last Calcula once: a second Volta, or a Volta after a
+// Calcula that ended in an input error, brings back inputs whose step is not in the record.
+struct VoltaRow {
+    const char* Name;
+    std::vector<const char*> Events; // "ok", "error", "volta", "novo"
+    std::size_t Steps;
+};
+
+TEST(CalcRecord, VoltaForgetsOnlyTheStepOfTheLastCalcula) {
+    const std::vector<VoltaRow> rows = {
+        {"after a result", {"ok", "ok", "volta"}, 1},
+        {"twice", {"ok", "ok", "volta", "volta"}, 1},
+        {"after an input error", {"ok", "error", "volta"}, 1},
+        {"after a redone step", {"ok", "ok", "volta", "ok", "volta"}, 1},
+        {"after Novo calculo", {"ok", "novo", "volta"}, 0},
+        {"before any Calcula", {"volta"}, 0},
+    };
+    for (const VoltaRow& row : rows) {
+        Chain chain;
+        for (const std::string event : row.Events) {
+            if (event == "ok") {
+                chain.Calcula("5  ", "  ", "  ", "     ", "+ 1 /6  ");
+            } else if (event == "error") {
+                chain.Calcula("5  ", "12", "  ", "     ", "+ 1 /6  ");
+            } else if (event == "volta") {
+                chain.Record().ForgetLastCalcula();
+            } else {
+                chain.Record().Clear();
+            }
+        }
+        EXPECT_EQ(chain.Record().StepCount(), row.Steps) << row.Name;
+    }
+}
+
 } // namespace
 } // namespace zarn

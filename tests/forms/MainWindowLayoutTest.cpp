@@ -35,7 +35,7 @@ private slots:
     void EveryNoticeFitsTheStatusBar();
     void UnfocusedFieldsHideTheirSelection();
     void HelpRequestsFromMenuAndStatusBar();
-    void MenuReadsSairEditarAjuda();
+    void MenuReadsSairEditarFerramentasAjuda();
     void SobreShowsTheAboutBoxModally();
     void ResizingKeepsControlsInPlace();
     void CannotBeMadeSmallerThanItsLayout();
@@ -338,14 +338,14 @@ void MainWindowLayoutTest::HelpRequestsFromMenuAndStatusBar() {
     QVERIFY(h.Watch.Seen().isEmpty());
 }
 
-void MainWindowLayoutTest::MenuReadsSairEditarAjuda() {
+void MainWindowLayoutTest::MenuReadsSairEditarFerramentasAjuda() {
     MainWindowHarness h;
     TForm1& w = *h.Window;
     QStringList bar;
     for (const QAction* action : w.MainMenu1->actions()) {
         bar << action->text();
     }
-    QCOMPARE(bar, (QStringList{"Sair", "Editar", "&Ajuda"}));
+    QCOMPARE(bar, (QStringList{"Sair", "Editar", "&Ferramentas", "&Ajuda"}));
     QCOMPARE(w.MainMenu1->actions().at(0), w.ProgramaSai);
     QCOMPARE(w.Editar1->actions(), (QList<QAction*>{w.EditCopy1}));
     QCOMPARE(w.EditCopy1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
