@@ -198,7 +198,7 @@ void TForm1::ShowRecordChange() {
 }
 
 void TForm1::ReportResultsDoNotFit() {
-    Edit2->ShowReport(ToQString(kResultsDoNotFitMessage));
+    Edit2->ShowReport(ToQString(kResultsDoNotFitFieldMessage));
     MakeCalculaDefault();
 }
 

@@ -37,6 +37,7 @@ public:
             qputenv("BROWSER", m_savedBrowser);
         }
     }
+
 private:
     QTemporaryDir m_folder;
     QByteArray m_savedPath;

@@ -52,10 +52,13 @@ private slots:
 void ResultFieldTextsTest::EveryMessageFitsTheField_data() {
     QTest::addColumn<QString>("message");
     const std::pair<const char*, std::string_view> messages[] = {
-        {"months", kMonthsTooLargeMessage},         {"days", kDaysTooLargeMessage},
-        {"fines below", kFinesBelowMinimumMessage}, {"fines above", kFinesAboveMaximumMessage},
-        {"operation", kInvalidOperationMessage},    {"number", kInvalidNumberMessage},
-        {"does not fit", kResultsDoNotFitMessage}};
+        {"months", kMonthsTooLargeMessage},
+        {"days", kDaysTooLargeMessage},
+        {"fines below", kFinesBelowMinimumMessage},
+        {"fines above", kFinesAboveMaximumMessage},
+        {"operation", kInvalidOperationMessage},
+        {"number", kInvalidNumberMessage},
+        {"does not fit", kResultsDoNotFitFieldMessage}};
     for (const auto& [name, message] : messages) {
         QTest::newRow(name) << ToQString(message);
     }
@@ -83,7 +86,7 @@ void ResultFieldTextsTest::ReportsShowTheirStart_data() {
     row("months", {"5", "12", "", "", "+1/6"}, false, kMonthsTooLargeMessage);
     row("fines above", {"5", "", "", "66667", "+1/6"}, false, kFinesAboveMaximumMessage);
     row("operation", {"5", "", "", "", ""}, false, kInvalidOperationMessage);
-    row("does not fit", {"999", "", "", "", "x2"}, true, kResultsDoNotFitMessage);
+    row("does not fit", {"999", "", "", "", "x2"}, true, kResultsDoNotFitFieldMessage);
     row("sentence", {"5", "", "", "10", "+1/6"}, false,
         " 5 anos, 10 meses e  0 dia, e  11 dias-multa");
     // The longest sentences are wider than the field.
