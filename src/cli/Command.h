@@ -33,6 +33,11 @@ using CommandArguments = std::vector<std::string>;
 // The substitute character (SUB) stands for a character that Windows-1252 cannot hold.
 inline constexpr char kUnknownCharacter = '\x1A';
 
+// The words of a usage error that names what is wrong.
+inline constexpr std::string_view kUnknownOptionMessage = "zarn-calc: op\xE7\xE3o desconhecida: \"";
+inline constexpr std::string_view kUsageHint = "Para mais informa\xE7\xF5"
+                                               "es: zarn-calc --help";
+
 struct Command {
     std::string_view Name;
     // What follows the name on its usage line: "ANOS MESES DIAS MULTA OPERACAO".
@@ -53,5 +58,9 @@ const Command* FindCommand(std::string_view name);
 
 // The one-line result of a command that writes a single line.
 CommandResult SingleLine(std::string line, int exitCode);
+
+// A usage error of a command's arguments: the message naming what is wrong, then the hint
+// to --help, on standard error; exit kExitUsage.
+CommandResult UsageFault(std::string message);
 
 } // namespace zarn

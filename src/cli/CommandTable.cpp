@@ -9,10 +9,8 @@ namespace zarn {
 
 std::span<const Command> Commands() {
     static const std::array kCommands = {
-        SentenceCommand(),
-        EndDateCommand(),
-        MemoryCommand(),
-        FractionCommand(),
+        SentenceCommand(), EndDateCommand(),      MemoryCommand(),
+        FractionCommand(), ConsequencesCommand(),
     };
     return kCommands;
 }
@@ -30,6 +28,13 @@ CommandResult SingleLine(std::string line, int exitCode) {
     CommandResult result;
     result.Out.push_back(std::move(line));
     result.ExitCode = exitCode;
+    return result;
+}
+
+CommandResult UsageFault(std::string message) {
+    CommandResult result;
+    result.Err = {std::move(message), std::string(kUsageHint)};
+    result.ExitCode = kExitUsage;
     return result;
 }
 

@@ -6,9 +6,10 @@
 
 namespace zarn {
 
-const Command& SentenceCommand(); // pena: one calculation of the main window
-const Command& EndDateCommand();  // termino: the calendar's end date
-const Command& MemoryCommand();   // memoria: a chain written as its calculation record
-const Command& FractionCommand(); // fracao: the fraction that turned one term into another
+const Command& SentenceCommand();     // pena: one calculation of the main window
+const Command& EndDateCommand();      // termino: the calendar's end date
+const Command& MemoryCommand();       // memoria: a chain written as its calculation record
+const Command& FractionCommand();     // fracao: the fraction that turned one term into another
+const Command& ConsequencesCommand(); // consequencias: the consequences of a term
 
 } // namespace zarn

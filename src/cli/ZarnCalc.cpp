@@ -23,10 +23,7 @@ constexpr std::string_view kUsageNext = "     ";
 constexpr std::string_view kProgram = "zarn-calc ";
 constexpr std::string_view kUsageOptions = "     zarn-calc --lote\n"
                                            "     zarn-calc --help | --version\n";
-constexpr std::string_view kUsageHint = "Para mais informa\xE7\xF5"
-                                        "es: zarn-calc --help\n";
 constexpr std::string_view kUnknownCommand = "zarn-calc: comando desconhecido: \"";
-constexpr std::string_view kUnknownOption = "zarn-calc: op\xE7\xE3o desconhecida: \"";
 constexpr std::string_view kOutputFailure = "zarn-calc: n\xE3o foi poss\xED"
                                             "vel escrever a sa\xED"
                                             "da (disco cheio ou sa\xED"
@@ -114,11 +111,11 @@ std::string HelpText() {
 
 int UsageError(std::ostream& err, std::string_view unknown = {}, bool isOption = false) {
     if (!unknown.empty()) {
-        WriteUtf8(err, std::string(isOption ? kUnknownOption : kUnknownCommand) +
+        WriteUtf8(err, std::string(isOption ? kUnknownOptionMessage : kUnknownCommand) +
                            std::string(unknown) + "\".\n");
     }
     WriteUtf8(err, UsageText());
-    WriteUtf8(err, kUsageHint);
+    WriteLines(err, {std::string(kUsageHint)});
     return kExitUsage;
 }
 

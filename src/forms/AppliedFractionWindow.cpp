@@ -1,6 +1,5 @@
 #include "forms/AppliedFractionWindow.h"
 
-#include "fields/ProgramMasks.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/DialogKeys.h"
@@ -35,10 +34,6 @@ constexpr int kAfterTop = 76;
 constexpr int kFieldHeight = 24;
 constexpr int kColumnCaptionTop = 20;
 constexpr int kLeftMargin = 16;
-
-constexpr MaskSetup kYearsField = {kYearsMask, "   "};
-constexpr MaskSetup kMonthsField = {kMonthsMask, "  "};
-constexpr MaskSetup kDaysField = {kDaysMask, "  "};
 
 // Opening after a Calcula whose result has more digits than the Depois fields hold.
 constexpr const char* kResultTooWideText =
@@ -84,12 +79,12 @@ AppliedFractionWindow::AppliedFractionWindow(QWidget* parent)
 }
 
 void AppliedFractionWindow::CreateControls() {
-    MaskEdit1 = NewMaskedField(this, kYearsField);
-    MaskEdit2 = NewMaskedField(this, kMonthsField);
-    MaskEdit3 = NewMaskedField(this, kDaysField);
-    MaskEdit4 = NewMaskedField(this, kYearsField);
-    MaskEdit5 = NewMaskedField(this, kMonthsField);
-    MaskEdit6 = NewMaskedField(this, kDaysField);
+    MaskEdit1 = NewMaskedField(this, kYearsFieldSetup);
+    MaskEdit2 = NewMaskedField(this, kMonthsFieldSetup);
+    MaskEdit3 = NewMaskedField(this, kDaysFieldSetup);
+    MaskEdit4 = NewMaskedField(this, kYearsFieldSetup);
+    MaskEdit5 = NewMaskedField(this, kMonthsFieldSetup);
+    MaskEdit6 = NewMaskedField(this, kDaysFieldSetup);
     Button1 = NewButton(this, "&Calcula", kFormFontHeight);
     Memo1 = new QPlainTextEdit(this);
     Button2 = NewButton(this, "C&opiar", kFormFontHeight);

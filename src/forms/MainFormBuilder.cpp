@@ -3,6 +3,7 @@
 #include "fields/ProgramMasks.h"
 #include "forms/AppliedFractionWindow.h"
 #include "forms/CalculationRecordWindow.h"
+#include "forms/ConsequencesWindow.h"
 #include "forms/Unit1.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
@@ -48,9 +49,9 @@ constexpr const char* kToolsMenuCaption = "&Ferramentas";
 constexpr const char* kStatusBarName = "Barra de status";
 
 constexpr std::array<MaskSetup, 5> kMasks = {{
-    {kYearsMask, "   "},
-    {kMonthsMask, "  "},
-    {kDaysMask, "  "},
+    kYearsFieldSetup,
+    kMonthsFieldSetup,
+    kDaysFieldSetup,
     {kFinesMask, "     "},
     {kOperationMask, "    /   "},
 }};
@@ -261,6 +262,9 @@ void MainFormBuilder::CreateToolsMenu() {
     // Fração aplicada: which usual fraction turned one term into another.
     m_form.FerramentasFracao =
         AddTool("FerramentasFracao", kAppliedFractionCaption, kAppliedFractionHelpContext);
+    // Consequências da pena: regime, substitution, sursis, parole, progression, prescription.
+    m_form.FerramentasConsequencias =
+        AddTool("FerramentasConsequencias", kConsequencesCaption, kConsequencesHelpContext);
 }
 
 QAction* MainFormBuilder::AddTool(const char* name, const char* caption, int helpContext) {

@@ -4,9 +4,11 @@
 #include "engine/AppliedFraction.h"
 #include "engine/CalcFlow.h"
 #include "engine/Calculation.h"
+#include "engine/TermReading.h"
 #include "engine/Texts.h"
 #include "forms/AppliedFractionWindow.h"
 #include "forms/CalculationRecordWindow.h"
+#include "forms/ConsequencesWindow.h"
 #include "forms/MainFormBuilder.h"
 #include "forms/Unit3.h"
 #include "help/HelpContext.h"
@@ -92,6 +94,7 @@ void TForm1::ConnectHandlers() {
     onTrigger(HelpAbout, &TForm1::HelpAboutExecute);
     onTrigger(FerramentasMemoria, &TForm1::FerramentasMemoriaExecute);
     onTrigger(FerramentasFracao, &TForm1::FerramentasFracaoExecute);
+    onTrigger(FerramentasConsequencias, &TForm1::FerramentasConsequenciasExecute);
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5}) {
         connect(field, &MaskedField::Clicked, this, Guarded([this] { CursorIniciaExecute(); }));
@@ -319,6 +322,13 @@ void TForm1::FerramentasFracaoExecute() {
         m_fractionWindow = new AppliedFractionWindow(this);
     }
     m_fractionWindow->Open(LastCalculationTerms(m_state));
+}
+
+void TForm1::FerramentasConsequenciasExecute() {
+    if (!m_consequences) {
+        m_consequences = new ConsequencesWindow(this);
+    }
+    m_consequences->Open(LastResultTerm(m_state));
 }
 
 } // namespace zarn

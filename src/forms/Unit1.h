@@ -24,6 +24,7 @@ namespace zarn {
 
 class AppliedFractionWindow;
 class CalculationRecordWindow;
+class ConsequencesWindow;
 class CopyCommand;
 class DialogKeys;
 class MaskedField;
@@ -92,11 +93,12 @@ public:
     QList<QIcon> ImageList1;         // 0: Copiar; 1: Ajuda and Conteúdo
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Editar1 = nullptr;
-    QMenu* Ferramentas1 = nullptr;         // the analysis windows
-    QAction* FerramentasMemoria = nullptr; // Memória do cálculo, Ctrl+M
-    QAction* FerramentasFracao = nullptr;  // Fração aplicada
-    QMenu* Contedo1 = nullptr;             // the Ajuda menu
-    QAction* N1 = nullptr;                 // separator above Sobre...
+    QMenu* Ferramentas1 = nullptr;               // the analysis windows
+    QAction* FerramentasMemoria = nullptr;       // Memória do cálculo, Ctrl+M
+    QAction* FerramentasFracao = nullptr;        // Fração aplicada
+    QAction* FerramentasConsequencias = nullptr; // Consequências da pena
+    QMenu* Contedo1 = nullptr;                   // the Ajuda menu
+    QAction* N1 = nullptr;                       // separator above Sobre...
 
     // Handlers.
     void Button6Click();
@@ -114,6 +116,8 @@ public:
     void FerramentasMemoriaExecute();
     // Ferramentas > Fração aplicada
     void FerramentasFracaoExecute();
+    // Ferramentas > Consequências da pena
+    void FerramentasConsequenciasExecute();
 
     // The calendar's Sair has hidden it: the keyboard comes back to the years field.
     void CalendarClosedBySair();
@@ -147,6 +151,7 @@ private:
     QDialog* m_aboutBox = nullptr;
     TForm3* m_calendar = nullptr;
     AppliedFractionWindow* m_fractionWindow = nullptr;
+    ConsequencesWindow* m_consequences = nullptr;
 };
 
 } // namespace zarn

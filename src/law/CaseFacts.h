@@ -25,6 +25,8 @@ struct CaseFacts {
     bool Under21AtCrime = false;
     bool Over70AtSentence = false;
     long long DetracaoDays = 0;
+
+    friend bool operator==(const CaseFacts&, const CaseFacts&) = default;
 };
 
 // The inciso chosen, or the one the facts give: I, II for a repeat offender, III with

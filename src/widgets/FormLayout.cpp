@@ -34,6 +34,12 @@ MaskedField* NewMaskedField(QWidget* parent, const MaskSetup& setup) {
     return field;
 }
 
+void NameComponents(std::initializer_list<ComponentName> names) {
+    for (const ComponentName& name : names) {
+        name.Component->setObjectName(QString::fromLatin1(name.Name));
+    }
+}
+
 void PlaceWidget(QWidget* widget, const Place& place) {
     const QWidget* scale = widget->parentWidget();
     widget->setGeometry(Scaled(scale, place.Left), Scaled(scale, place.Top),

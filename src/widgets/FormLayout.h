@@ -3,13 +3,16 @@
 // Building a window from its layout: labels and push buttons with their captions and fonts,
 // and places given in pixels of the 120 pixels-per-inch layout, scaled to this display.
 
+#include "fields/ProgramMasks.h"
 #include "widgets/FormFonts.h"
 #include "widgets/Scaling.h"
 
 #include <QList>
 #include <QPair>
+#include <initializer_list>
 
 class QColor;
+class QObject;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -34,9 +37,21 @@ struct MaskSetup {
 };
 MaskedField* NewMaskedField(QWidget* parent, const MaskSetup& setup);
 
+// The term fields of the main window, which the analysis windows repeat.
+inline constexpr MaskSetup kYearsFieldSetup = {kYearsMask, "   "};
+inline constexpr MaskSetup kMonthsFieldSetup = {kMonthsMask, "  "};
+inline constexpr MaskSetup kDaysFieldSetup = {kDaysMask, "  "};
+
 // A bold push button that is never made the default by the focus: only the window's commands
 // move the Default flag.
 QPushButton* NewButton(QWidget* parent, const char* caption, int fontHeight);
+
+// Gives each component its name (the window's own, such as "MaskEdit1").
+struct ComponentName {
+    QObject* Component;
+    const char* Name;
+};
+void NameComponents(std::initializer_list<ComponentName> names);
 
 void PlaceWidget(QWidget* widget, const Place& place);
 

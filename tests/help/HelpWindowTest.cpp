@@ -133,6 +133,8 @@ void TestHelpWindow::ContextShowsItsTopic_data() {
         << 20 << "memoria.html" << QStringLiteral("Memória do cálculo");
     QTest::newRow("21 applied fraction")
         << 21 << "fracao.html" << QStringLiteral("Fração aplicada");
+    QTest::newRow("22 consequences")
+        << 22 << "consequencias.html" << QStringLiteral("Consequências da pena");
 }
 
 void TestHelpWindow::ContextShowsItsTopic() {
