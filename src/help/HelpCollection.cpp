@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QHelpEngineCore>
 #include <QHelpLink>
-#include <QUrl>
 
 namespace zarn {
 
@@ -44,17 +43,15 @@ QString FindHelpFile(const QString& name, const QStringList& folders) {
 
 namespace {
 
-// The page every collection of Zarn files under the main window's context number.
-const QString kSampleIdentifier = QStringLiteral("zarn.context.1");
-
-bool ReadsAPage(const QHelpEngineCore& engine) {
-    const QList<QHelpLink> pages = engine.documentsForIdentifier(kSampleIdentifier);
+bool ReadsAPage(const QHelpEngineCore& engine, const QString& sampleIdentifier) {
+    const QList<QHelpLink> pages = engine.documentsForIdentifier(sampleIdentifier);
     return pages.isEmpty() || !engine.fileData(pages.first().url).isEmpty();
 }
 
 } // namespace
 
-CollectionCheck SetUpCollection(QHelpEngineCore& engine, const QString& collectionFile) {
+CollectionCheck SetUpCollection(QHelpEngineCore& engine, const QString& collectionFile,
+                                const QString& sampleIdentifier) {
     if (!engine.setupData() || engine.registeredDocumentations().isEmpty()) {
         return {CollectionFault::CollectionDamaged, QFileInfo(collectionFile).absoluteFilePath()};
     }
@@ -64,7 +61,7 @@ CollectionCheck SetUpCollection(QHelpEngineCore& engine, const QString& collecti
         if (!pages.exists()) {
             return {CollectionFault::PagesMissing, pages.absoluteFilePath()};
         }
-        if (!pages.isFile() || !pages.isReadable() || !ReadsAPage(engine)) {
+        if (!pages.isFile() || !pages.isReadable() || !ReadsAPage(engine, sampleIdentifier)) {
             return {CollectionFault::PagesDamaged, pages.absoluteFilePath()};
         }
     }

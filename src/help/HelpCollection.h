@@ -9,7 +9,6 @@
 #include <QStringList>
 
 class QHelpEngineCore;
-class QUrl;
 
 namespace zarn {
 
@@ -34,9 +33,10 @@ struct CollectionCheck {
     QString File; // the full path of the file at fault
 };
 
-// Sets up the engine over its collection file and reads one page through it (samplePage,
-// when the collection names one), so that a damaged file is found before the user sees
-// an empty page.
-CollectionCheck SetUpCollection(QHelpEngineCore& engine, const QString& collectionFile);
+// Sets up the engine over its collection file and reads through it the page filed under
+// sampleIdentifier (when the collection has one), so that a damaged file is found before
+// the user sees an empty page.
+CollectionCheck SetUpCollection(QHelpEngineCore& engine, const QString& collectionFile,
+                                const QString& sampleIdentifier);
 
 } // namespace zarn

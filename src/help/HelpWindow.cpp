@@ -109,7 +109,8 @@ void HelpWindow::OpenCollection(const QString& collectionFile) {
     m_engine = std::make_unique<QHelpEngine>(collectionFile);
     // The installed collection may sit in a read-only folder: never write to it.
     m_engine->setReadOnly(true);
-    const CollectionCheck check = SetUpCollection(*m_engine, collectionFile);
+    const CollectionCheck check =
+        SetUpCollection(*m_engine, collectionFile, ContextIdentifier(kMainTopic));
     m_available = check.Fault == CollectionFault::None;
     if (!m_available) {
         m_unavailableText = FaultText(check);
