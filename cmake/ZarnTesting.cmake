@@ -42,12 +42,12 @@ function(zarn_add_qttest name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}" TIMEOUT 300)
 endfunction()
 
-# zarn_add_qttest_at_densities(<qttest> <test function>)
-# Runs one test function of a Qt Test binary again on offscreen screens of 96, 120 and 192
-# pixels per inch (a screen's own density, not a scaled one), as a window's layout is
-# checked. The offscreen platform ignores QT_FONT_DPI; it reads the density from a screen
-# description. Each run is the CTest case <qttest>_<dpi>dpi.
-function(zarn_add_qttest_at_densities qttest function)
+# zarn_add_qttest_at_densities(<qttest> [<test function>...])
+# Runs a Qt Test binary again, all of it or only the test functions named, on offscreen
+# screens of 96, 120 and 192 pixels per inch (a screen's own density, not a scaled one), as
+# a window's layout is checked. The offscreen platform ignores QT_FONT_DPI; it reads the
+# density from a screen description. Each run is the CTest case <qttest>_<dpi>dpi.
+function(zarn_add_qttest_at_densities qttest)
   foreach(dpi 96 120 192)
     set(screen "${CMAKE_BINARY_DIR}/offscreen-${dpi}dpi.json")
     file(CONFIGURE OUTPUT "${screen}" CONTENT
@@ -55,7 +55,7 @@ function(zarn_add_qttest_at_densities qttest function)
 \"height\": 1600, \"logicalDpi\": ${dpi}, \"logicalBaseDpi\": ${dpi}, \"dpr\": 1}]}\n")
     string(REPLACE "QT_QPA_PLATFORM=offscreen" "QT_QPA_PLATFORM=offscreen:configfile=${screen}"
       environment "${ZARN_TEST_ENVIRONMENT}")
-    add_test(NAME ${qttest}_${dpi}dpi COMMAND ${qttest} ${function})
+    add_test(NAME ${qttest}_${dpi}dpi COMMAND ${qttest} ${ARGN})
     set_tests_properties(${qttest}_${dpi}dpi PROPERTIES
       ENVIRONMENT "${environment};QT_FONT_DPI=${dpi}" TIMEOUT 300)
   endforeach()

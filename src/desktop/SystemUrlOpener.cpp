@@ -1,14 +1,15 @@
 #include "desktop/SystemUrlOpener.h"
 
 #include "desktop/MailHandler.h"
+#include "desktop/UrlLaunch.h"
 
-#include <QDesktopServices>
 #include <QUrl>
+#include <utility>
 
 namespace zarn {
 
-bool SystemUrlOpener::OpenUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+bool SystemUrlOpener::OpenUrl(const QUrl& url, GaveUp gaveUp) {
+    return LaunchUrl(url, &m_launches, std::move(gaveUp));
 }
 
 bool SystemUrlOpener::MailHandlerRegistered() {

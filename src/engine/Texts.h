@@ -18,9 +18,12 @@ inline constexpr std::string_view kInvalidOperationMessage = "Opera\xE7\xE3o inv
 // A number field holding something other than a whole number (only a program write can
 // put such a text there).
 inline constexpr std::string_view kInvalidNumberMessage = "N\xFAmero inv\xE1lido!";
-// Continua refuses a result that does not fit the term fields.
+// Continua refuses a result that does not fit the term fields: the command line's words,
+// and the main window's, short enough to show whole in its result field at every density.
 inline constexpr std::string_view kResultsDoNotFitMessage =
     "O resultado n\xE3o cabe nos campos; comece um novo c\xE1lculo.";
+inline constexpr std::string_view kResultsDoNotFitFieldMessage =
+    "O resultado n\xE3o cabe nos campos; recomece.";
 
 // A unit word in its two forms: the singular for a part of 1 or less, the plural above.
 struct UnitWord {

@@ -14,6 +14,7 @@
 #include "widgets/FormLayout.h"
 #include "widgets/MaskedField.h"
 #include "widgets/NoticeBar.h"
+#include "widgets/NoticeField.h"
 #include "widgets/QtText.h"
 #include "widgets/ResultField.h"
 #include "widgets/Scaling.h"
@@ -69,7 +70,7 @@ void MainFormBuilder::CreateControls() {
     m_form.Label2 = NewLabel(client, "Resultado:", kTitleFontHeight, &kBlueCaption);
     m_form.StatusBar1 = new NoticeBar(&m_form);
     m_form.setStatusBar(m_form.StatusBar1);
-    m_form.Edit1 = new QLineEdit(ToQString(kNoticeFieldText), client);
+    m_form.Edit1 = new NoticeField(ToQString(kNoticeFieldText), client);
     m_form.Label3 = NewLabel(client, "Pena corporal  ANOS:", kCaptionFontHeight, nullptr);
     m_form.Label4 = NewLabel(client, "MESES:", kCaptionFontHeight, nullptr);
     m_form.Label5 = NewLabel(client, "DIAS:", kCaptionFontHeight, nullptr);
@@ -281,8 +282,19 @@ QAction* MainFormBuilder::AddTool(const char* name, const char* caption, int hel
 }
 
 void MainFormBuilder::SizeWindow() {
-    m_form.resize(Scaled(&m_form, kClientWidth),
-                  m_form.MainMenu1->sizeHint().height() + Scaled(&m_form, kClientHeight));
+    // The controls keep their places when the window is resized, so the window is never
+    // made smaller than the layout, nor than the controls where a caption widened one.
+    QRect controls;
+    for (const QWidget* control :
+         m_form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        controls |= control->geometry();
+    }
+    const int menuHeight = m_form.MainMenu1->sizeHint().height();
+    const int statusHeight = m_form.StatusBar1->height();
+    const QSize layout(Scaled(&m_form, kClientWidth), menuHeight + Scaled(&m_form, kClientHeight));
+    const QSize needed(controls.right() + 1, menuHeight + controls.bottom() + 1 + statusHeight);
+    m_form.setMinimumSize(layout.expandedTo(needed));
+    m_form.resize(layout);
 }
 
 } // namespace zarn

@@ -146,20 +146,18 @@ QList<MaskedField*> TForm1::TermFields() const {
     return {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4};
 }
 
-void TForm1::SelectAndCopyResult() {
-    Edit2->selectAll();
+void TForm1::ShowAndCopyResult(const CalcOutcome& outcome) {
+    Edit2->ShowReport(ToQString(outcome.OutcomeText));
     QApplication::clipboard()->setText(Edit2->selectedText());
 }
 
 void TForm1::ReportInputError(const CalcOutcome& outcome) {
-    Edit2->setText(ToQString(outcome.OutcomeText));
-    SelectAndCopyResult();
+    ShowAndCopyResult(outcome);
     FocusAndSelectAll(FieldOf(outcome.FaultField));
 }
 
 void TForm1::ReportResult(const CalcOutcome& outcome) {
-    Edit2->setText(ToQString(outcome.OutcomeText));
-    SelectAndCopyResult();
+    ShowAndCopyResult(outcome);
     Button1->setDefault(false);
     Button2->setDefault(true);
 }
@@ -205,8 +203,7 @@ void TForm1::ShowRecordChange() {
 }
 
 void TForm1::ReportResultsDoNotFit() {
-    Edit2->setText(ToQString(kResultsDoNotFitMessage));
-    Edit2->selectAll();
+    Edit2->ShowReport(ToQString(kResultsDoNotFitFieldMessage));
     MakeCalculaDefault();
 }
 
@@ -287,7 +284,7 @@ void TForm1::CursorIniciaExecute() {
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5}) {
         field->SetCaretToStart();
     }
-    Edit2->selectAll();
+    Edit2->SelectAllFromStart();
 }
 
 void TForm1::HelpContentsExecute() {

@@ -139,7 +139,7 @@ private:
     QList<MaskedField*> TermFields() const;
     void ReportInputError(const CalcOutcome& outcome);
     void ReportResult(const CalcOutcome& outcome);
-    void SelectAndCopyResult();
+    void ShowAndCopyResult(const CalcOutcome& outcome);
     void WriteTermFields(const TermFieldTexts& texts);
     void ReportResultsDoNotFit();
     void MakeCalculaDefault();

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -35,6 +36,13 @@ const QString kActionCategory = QStringLiteral("Internet");
 const QString kBlankMessage = QStringLiteral("mailto:");
 const QString kMailErrorCaption = QStringLiteral("Error");
 const QString kMailErrorText = QStringLiteral("Error sending mail");
+// When the desktop's launcher started but found no program to open the address with.
+const QString kNoBrowserText =
+    QStringLiteral("Não foi possível abrir um navegador para o site do autor. Abra o "
+                   "endereço %1 no seu navegador.");
+const QString kNoMailProgramText =
+    QStringLiteral("Não foi possível abrir um programa de e-mail. Escreva ao autor, pelo seu "
+                   "programa de e-mail, para o endereço %1.");
 // Names for screen readers of the two controls that show no text.
 const QString kPanelName = QStringLiteral("Sobre o programa");
 const QString kIconName = QStringLiteral("Ícone do Zarn");
@@ -211,15 +219,38 @@ void TAboutBox::PlaceComponents() {
 
 void TAboutBox::BrowseURL1Execute() {
     const QString site = AuthorSite();
-    if (!site.isEmpty()) {
-        m_opener->OpenUrl(QUrl(site));
+    if (site.isEmpty()) {
+        return;
+    }
+    const QString noBrowser = kNoBrowserText.arg(site);
+    if (!m_opener->OpenUrl(QUrl(site), LaunchFailure(noBrowser))) {
+        ShowLaunchFailure(noBrowser);
     }
 }
 
+// A mail program that cannot be reached, or cannot be started, is the "Error sending mail"
+// of the e-mail button; a launcher that started and then found no mail program says so
+// in Portuguese, as the site button does.
 void TAboutBox::SendMail1Execute() {
-    if (!MailHandlerAvailable() || !m_opener->OpenUrl(QUrl(kBlankMessage))) {
+    if (!MailHandlerAvailable() ||
+        !m_opener->OpenUrl(QUrl(kBlankMessage),
+                           LaunchFailure(kNoMailProgramText.arg(AuthorEmail())))) {
         ShowMailError();
     }
+}
+
+UrlOpener::GaveUp TAboutBox::LaunchFailure(const QString& text) {
+    return [box = QPointer<TAboutBox>(this), text] {
+        if (box) {
+            box->ShowLaunchFailure(text);
+        }
+    };
+}
+
+void TAboutBox::ShowLaunchFailure(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, this);
+    box.exec();
 }
 
 // The desktop is asked once; its answer holds for the rest of the process.

@@ -4,6 +4,8 @@
 // to reach the author -- the web site and a new e-mail message. It is created once,
 // shown modally from Ajuda > Sobre..., and only hidden when closed.
 
+#include "desktop/UrlOpener.h"
+
 #include <QDialog>
 #include <QString>
 #include <memory>
@@ -15,7 +17,6 @@ class QPushButton;
 namespace zarn {
 
 class BevelPanel;
-class UrlOpener;
 
 class TAboutBox : public QDialog {
     Q_OBJECT
@@ -44,9 +45,11 @@ public:
     QAction* BrowseURL1 = nullptr;
     QAction* SendMail1 = nullptr;
 
-    // Opens the author's web site with the desktop's browser; a failure is silent.
+    // Opens the author's web site with the desktop's browser, or says, in Portuguese, that
+    // no browser could be started.
     void BrowseURL1Execute();
-    // Opens a blank message in the desktop's mail program, or says "Error sending mail".
+    // Opens a blank message in the desktop's mail program, or says "Error sending mail"
+    // (no mail program to reach or start), or that the launcher found none.
     void SendMail1Execute();
 
 protected:
@@ -59,6 +62,8 @@ private:
     void LinkButton(QPushButton* button, QAction* action);
     bool MailHandlerAvailable();
     void ShowMailError();
+    UrlOpener::GaveUp LaunchFailure(const QString& text);
+    void ShowLaunchFailure(const QString& text);
     void CentreOnScreen();
 
     std::unique_ptr<UrlOpener> m_systemOpener;

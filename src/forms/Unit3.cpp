@@ -34,8 +34,14 @@ constexpr int kFormFontHeight = 13;
 
 constexpr MaskSetup kDateField = {kDateMask, "  /  /    "};
 
-// The month calendar's name for screen readers.
+// The month calendar's name for screen readers, and the names of its own navigation
+// controls, which the toolkit leaves unnamed (found by the names it gives them).
 constexpr const char* kMonthCalendarName = "Calend\xE1rio";
+constexpr std::array<std::pair<const char*, const char*>, 3> kCalendarNavigationNames = {{
+    {"qt_calendar_prevmonth", "M\xEAs anterior"},
+    {"qt_calendar_nextmonth", "Pr\xF3ximo m\xEAs"},
+    {"qt_calendar_yearedit", "Ano"},
+}};
 
 QLineEdit* NewTermField(QWidget* parent, int typingLimit) {
     auto* field = new QLineEdit(parent);
@@ -124,6 +130,11 @@ void TForm3::CreateMonthCalendar() {
     MonthCalendar1->setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
     MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthCalendar1->setAccessibleName(ToQString(kMonthCalendarName));
+    for (const auto& [control, name] : kCalendarNavigationNames) {
+        if (auto* found = MonthCalendar1->findChild<QWidget*>(QString::fromLatin1(control))) {
+            found->setAccessibleName(ToQString(name));
+        }
+    }
     PlaceWidget(MonthCalendar1, {152, 24, 258, 209});
     FitMonthCalendar();
     SetTabOrder();

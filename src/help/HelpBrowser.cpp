@@ -1,5 +1,6 @@
 #include "help/HelpBrowser.h"
 
+#include <QDesktopServices>
 #include <QHelpEngineCore>
 #include <QUrl>
 
@@ -12,7 +13,18 @@ const QString kHelpScheme = QStringLiteral("qthelp");
 
 HelpBrowser::HelpBrowser(QWidget* parent)
     : QTextBrowser(parent) {
-    setOpenExternalLinks(true);
+    // The browser would hand every qthelp:// link to the desktop as "external"; the links
+    // are followed here instead.
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
+}
+
+void HelpBrowser::FollowLink(const QUrl& url) {
+    if (url.scheme() == kHelpScheme) {
+        setSource(url);
+    } else {
+        QDesktopServices::openUrl(url);
+    }
 }
 
 void HelpBrowser::SetEngine(const QHelpEngineCore* engine) {

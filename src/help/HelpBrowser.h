@@ -1,7 +1,8 @@
 #pragma once
 
 // The help window's page view: a text browser that loads qthelp:// pages, their style
-// sheets and pictures from the help engine.
+// sheets and pictures from the help engine. A link to another page of the help opens it
+// here; only an address outside the help goes to the desktop's browser.
 
 #include <QTextBrowser>
 
@@ -20,6 +21,8 @@ public:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
+    void FollowLink(const QUrl& url);
+
     const QHelpEngineCore* m_engine = nullptr;
 };
 

@@ -1,7 +1,9 @@
 #include "help/HelpWindow.h"
 
 #include "help/HelpBrowser.h"
+#include "help/HelpCollection.h"
 #include "help/HelpSearch.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/Scaling.h"
 
 #include <QAction>
@@ -31,6 +33,8 @@ const QString kIndexPrompt = QStringLiteral("Digite a palavra-chave:");
 const QString kSearchPrompt = QStringLiteral("Digite as palavras a procurar:");
 const QString kSearchButton = QStringLiteral("&Procurar");
 const QString kNothingFound = QStringLiteral("Nenhum tópico encontrado.");
+// The name a screen reader gives the list of pages a search found.
+const QString kSearchResultsName = QStringLiteral("Resultados da pesquisa");
 const QString kBack = QStringLiteral("Voltar");
 const QString kForward = QStringLiteral("Avançar");
 const QString kHome = QStringLiteral("Início");
@@ -40,6 +44,17 @@ const QString kNoHelpText =
     QStringLiteral("O arquivo de ajuda <b>%1</b> não foi encontrado. Ele fica na pasta do "
                    "programa ou na pasta de dados do Zarn; reinstale o programa para "
                    "recuperá-lo.");
+const QString kDamagedTitle = QStringLiteral("Ajuda danificada");
+const QString kCollectionDamagedText =
+    QStringLiteral("O arquivo de ajuda <b>%1</b> está danificado e não pode ser lido. "
+                   "Reinstale o programa para recuperá-lo.");
+const QString kPagesMissingText =
+    QStringLiteral("O arquivo <b>%1</b>, que guarda as páginas da ajuda, não foi encontrado. "
+                   "Ele fica na mesma pasta do arquivo de ajuda; reinstale o programa para "
+                   "recuperá-lo.");
+const QString kPagesDamagedText =
+    QStringLiteral("O arquivo <b>%1</b>, que guarda as páginas da ajuda, está danificado ou "
+                   "não pode ser lido. Reinstale o programa para recuperá-lo.");
 const QString kNoTopicTitle = QStringLiteral("Tópico indisponível");
 const QString kNoTopicText =
     QStringLiteral("Não há um tópico de ajuda para este item. Procure o assunto nas abas "
@@ -73,6 +88,20 @@ QString HelpWindow::ContextIdentifier(int context) {
     return kContextPrefix + QString::number(context);
 }
 
+QString HelpWindow::FaultText(const CollectionCheck& check) {
+    const QString file = check.File.toHtmlEscaped();
+    switch (check.Fault) {
+    case CollectionFault::PagesMissing:
+        return kPagesMissingText.arg(file);
+    case CollectionFault::PagesDamaged:
+        return kPagesDamagedText.arg(file);
+    case CollectionFault::CollectionDamaged:
+    case CollectionFault::None:
+        break;
+    }
+    return kCollectionDamagedText.arg(file);
+}
+
 void HelpWindow::OpenCollection(const QString& collectionFile) {
     if (collectionFile.isEmpty()) {
         return;
@@ -80,8 +109,11 @@ void HelpWindow::OpenCollection(const QString& collectionFile) {
     m_engine = std::make_unique<QHelpEngine>(collectionFile);
     // The installed collection may sit in a read-only folder: never write to it.
     m_engine->setReadOnly(true);
-    m_available = m_engine->setupData() && !m_engine->registeredDocumentations().isEmpty();
+    const CollectionCheck check =
+        SetUpCollection(*m_engine, collectionFile, ContextIdentifier(kMainTopic));
+    m_available = check.Fault == CollectionFault::None;
     if (!m_available) {
+        m_unavailableText = FaultText(check);
         return;
     }
     m_search = std::make_unique<HelpSearch>(*m_engine);
@@ -120,6 +152,7 @@ QWidget* HelpWindow::BuildContentsTab() {
     }
     QHelpContentWidget* contents = m_engine->contentWidget();
     contents->setHeaderHidden(true);
+    contents->setAccessibleName(kContentsTab);
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowUrl);
     // The contents are read in the background: once they are in, show every topic and
     // mark the one on show.
@@ -137,7 +170,7 @@ QWidget* HelpWindow::BuildIndexTab() {
     auto* prompt = new QLabel(kIndexPrompt, tab);
     m_indexFilter = new QLineEdit(tab);
     m_indexFilter->setObjectName(QStringLiteral("IndexFilter"));
-    prompt->setBuddy(m_indexFilter);
+    NameAfterLabel(m_indexFilter, prompt);
     layout->addWidget(prompt);
     layout->addWidget(m_indexFilter);
     if (!m_available) {
@@ -146,6 +179,7 @@ QWidget* HelpWindow::BuildIndexTab() {
     }
     QHelpIndexWidget* index = m_engine->indexWidget();
     index->setParent(tab);
+    index->setAccessibleName(kIndexTab);
     layout->addWidget(index);
     connect(m_indexFilter, &QLineEdit::textChanged, index,
             [index](const QString& text) { index->filterIndices(text); });
@@ -175,10 +209,11 @@ QWidget* HelpWindow::BuildSearchTab() {
     auto* prompt = new QLabel(kSearchPrompt, tab);
     m_searchWords = new QLineEdit(tab);
     m_searchWords->setObjectName(QStringLiteral("SearchWords"));
-    prompt->setBuddy(m_searchWords);
+    NameAfterLabel(m_searchWords, prompt);
     m_searchButton = new QPushButton(kSearchButton, tab);
     m_searchResults = new QListWidget(tab);
     m_searchResults->setObjectName(QStringLiteral("SearchResults"));
+    m_searchResults->setAccessibleName(kSearchResultsName);
     layout->addWidget(prompt);
     layout->addWidget(m_searchWords);
     layout->addWidget(m_searchButton, 0, Qt::AlignRight);
@@ -226,8 +261,10 @@ void HelpWindow::ShowContext(int context) {
     const QList<QHelpLink> topics =
         m_available ? m_engine->documentsForIdentifier(ContextIdentifier(context))
                     : QList<QHelpLink>();
-    if (!m_available) {
+    if (!m_available && m_unavailableText.isEmpty()) {
         ShowNotice(kNoHelpTitle, kNoHelpText.arg(m_name.toHtmlEscaped()));
+    } else if (!m_available) {
+        ShowNotice(kDamagedTitle, m_unavailableText);
     } else if (topics.isEmpty()) {
         ShowNotice(kNoTopicTitle, kNoTopicText.arg(m_home.toString()));
     } else {

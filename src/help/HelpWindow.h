@@ -3,7 +3,8 @@
 // Zarn's help window: the contents, the index and a search on the left, the page on the
 // right. It reads a compiled help collection through QHelpEngine; a topic is found by
 // its context number through the keyword identifiers of the collection. Without a
-// collection it opens all the same and says, in the page, that help is unavailable.
+// collection, or with one whose files cannot be read, it opens all the same and says, in
+// the page, which file is missing or damaged.
 
 #include <QString>
 #include <QUrl>
@@ -19,6 +20,7 @@ class QTabWidget;
 
 namespace zarn {
 
+struct CollectionCheck;
 class HelpBrowser;
 class HelpSearch;
 
@@ -52,6 +54,7 @@ public:
 
 private:
     void OpenCollection(const QString& collectionFile);
+    static QString FaultText(const CollectionCheck& check);
     void BuildWindow();
     QWidget* BuildContentsTab();
     QWidget* BuildIndexTab();
@@ -67,6 +70,7 @@ private:
     std::unique_ptr<HelpSearch> m_search;
     bool m_available = false;
     QString m_name;
+    QString m_unavailableText; // why a collection that was found cannot be shown
     QUrl m_home;
     QTabWidget* m_tabs = nullptr;
     QWidget* m_contentsTab = nullptr;

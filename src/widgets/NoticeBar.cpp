@@ -78,6 +78,8 @@ void NoticeBar::Show(const QString& text, const QColor& textColor, const QColor&
     setPalette(colours);
     m_panel->setPalette(colours);
     m_panel->setText(text);
+    // Screen readers get the words, without the blanks that push the welcome text right.
+    m_panel->setAccessibleName(text.trimmed());
 }
 
 QString NoticeBar::Text() const {

@@ -12,6 +12,13 @@ class ResultField : public QLineEdit {
 public:
     explicit ResultField(QWidget* parent = nullptr);
 
+    // Selects the whole text with the caret at its start, so that a text wider than the
+    // field shows its beginning.
+    void SelectAllFromStart();
+    // Shows a result or a message: the text, selected whole from its start, and announced
+    // to screen readers, which do not read out a change in a field without the focus.
+    void ShowReport(const QString& text);
+
 signals:
     void DoubleClicked();
 

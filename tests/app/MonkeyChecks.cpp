@@ -27,7 +27,7 @@ const QStringList kMessages = {
     QStringLiteral("O máximo de dias-multa é 66.666 (Lei 11.343/06)."),
     QStringLiteral("Operação inválida!"),
     QStringLiteral("Número inválido!"),
-    QStringLiteral("O resultado não cabe nos campos; comece um novo cálculo."),
+    QStringLiteral("O resultado não cabe nos campos; recomece."),
 };
 
 // Numbers right-aligned in two characters (years, months, days) and in three (day-fines):

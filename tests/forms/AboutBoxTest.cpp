@@ -74,8 +74,8 @@ private slots:
     void AfterOkEnterCloses();
     void EscapeDoesNothing();
     void CloseBoxCloses();
-    void Mail_data();
-    void Mail();
+    void AuthorButtons_data();
+    void AuthorButtons();
     void MailHandlerIsAskedOnce();
     void HelpKey_data();
     void HelpKey();
@@ -213,33 +213,53 @@ void TestAboutBox::CloseBoxCloses() {
     QCOMPARE(m_box->result(), int(QDialog::Rejected));
 }
 
-void TestAboutBox::Mail_data() {
+void TestAboutBox::AuthorButtons_data() {
+    QTest::addColumn<bool>("site"); // the site button, else the e-mail button
     QTest::addColumn<bool>("registered");
     QTest::addColumn<bool>("launches");
-    QTest::addColumn<QStringList>("opened");
-    QTest::addColumn<bool>("errorBox");
-    QTest::newRow("mail program starts") << true << true << QStringList{"mailto:"} << false;
-    QTest::newRow("mail program fails to start") << true << false << QStringList{"mailto:"} << true;
-    QTest::newRow("no mail program registered") << false << true << QStringList{} << true;
+    QTest::addColumn<bool>("givesUp");
+    QTest::addColumn<QString>("said");
+    const QString sendingError = QStringLiteral("Error sending mail");
+    const QString noBrowser =
+        QStringLiteral("N\u00e3o foi poss\u00edvel abrir um navegador para o site do autor. Abra o "
+                       "endere\u00e7o " EXPECTED_SITE " no seu navegador.");
+    QTest::newRow("browser starts") << true << true << true << false << QString();
+    QTest::newRow("no launcher for the site") << true << true << false << false << noBrowser;
+    QTest::newRow("the launcher finds no browser") << true << true << true << true << noBrowser;
+    QTest::newRow("mail program starts") << false << true << true << false << QString();
+    QTest::newRow("mail program fails to start") << false << true << false << false << sendingError;
+    QTest::newRow("no mail program registered") << false << false << true << false << sendingError;
+    QTest::newRow("the launcher finds no mail program")
+        << false << true << true << true
+        << QStringLiteral("N\u00e3o foi poss\u00edvel abrir um programa de e-mail. Escreva ao "
+                          "autor, pelo seu programa de e-mail, para o endere\u00e7o " EXPECTED_EMAIL
+                          ".");
 }
 
-void TestAboutBox::Mail() {
+// Each author button reports a program it cannot start; the box stays open.
+void TestAboutBox::AuthorButtons() {
+    QFETCH(bool, site);
     QFETCH(bool, registered);
     QFETCH(bool, launches);
-    QFETCH(QStringList, opened);
-    QFETCH(bool, errorBox);
+    QFETCH(bool, givesUp);
+    QFETCH(QString, said);
     m_opener->MailRegistered = registered;
     m_opener->LaunchSucceeds = launches;
     OpenAndWait();
     ModalWatcher watcher;
-    QTest::mouseClick(m_box->Button2, Qt::LeftButton);
-    QCOMPARE(m_opener->Opened, opened);
-    QCOMPARE(watcher.Seen.size(), errorBox ? 1 : 0);
-    if (errorBox) {
+    QTest::mouseClick(site ? m_box->Button1 : m_box->Button2, Qt::LeftButton);
+    if (givesUp) {
+        m_opener->LauncherGivesUp();
+    }
+    const QString address = site ? QStringLiteral(EXPECTED_SITE) : QStringLiteral("mailto:");
+    QCOMPARE(m_opener->Opened, registered ? QStringList{address} : QStringList{});
+    QCOMPARE(watcher.Seen.size(), said.isEmpty() ? 0 : 1);
+    if (!said.isEmpty()) {
         const SeenBox& seen = watcher.Seen.first();
-        QCOMPARE(seen.Caption, QStringLiteral("Error"));
-        QCOMPARE(seen.Text, QStringLiteral("Error sending mail"));
-        QCOMPARE(seen.Icon, QMessageBox::Critical);
+        QCOMPARE(seen.Text, said);
+        const bool sending = said == QLatin1String("Error sending mail");
+        QCOMPARE(seen.Caption == QLatin1String("Error"), sending);
+        QCOMPARE(seen.Icon, sending ? QMessageBox::Critical : QMessageBox::Warning);
         QCOMPARE(seen.Buttons, QStringList{QStringLiteral("OK")});
     }
     QVERIFY2(m_box->isVisible(), "the box stays open");

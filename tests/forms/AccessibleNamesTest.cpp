@@ -6,6 +6,7 @@
 
 #include "CalendarHarness.h"
 #include "forms/Unit2.h"
+#include "widgets/Announcement.h"
 #include "widgets/BevelPanel.h"
 
 #include <QAccessible>
@@ -30,6 +31,22 @@ QWidget* Component(QWidget* window, const QString& name) {
     return found;
 }
 
+// What the program announces to screen readers while it lives: the field, the text the
+// announcement carries and the value the field's accessible interface gives.
+struct Announcement {
+    QObject* Field;
+    QString Carried;
+    QString Read;
+};
+QList<Announcement> g_announced;
+
+void RecordAnnouncement(QAccessibleEvent* event) {
+    QAccessibleInterface* face = event->accessibleInterface();
+    g_announced.append({event->object(),
+                        static_cast<QAccessibleValueChangeEvent*>(event)->value().toString(),
+                        face ? face->text(QAccessible::Value) : QString()});
+}
+
 void AddNameRows(const QList<QPair<const char*, QString>>& rows) {
     QTest::addColumn<QString>("component");
     QTest::addColumn<QString>("name");
@@ -49,6 +66,10 @@ private slots:
     void MainWindowControls_data();
     void MainWindowControls();
     void ResultFieldAnnouncesTheSentence();
+    void CalculaAnnouncesWhatTheResultFieldShows_data();
+    void CalculaAnnouncesWhatTheResultFieldShows();
+    void NoticeLineIsText();
+    void StatusBarLineHasNoLeadingBlanks();
     void CalendarControls_data();
     void CalendarControls();
     void EndDateFieldAnnouncesTheDate();
@@ -147,6 +168,54 @@ void TestAccessibleNames::ResultFieldAnnouncesTheSentence() {
     QCOMPARE(Announced(main.Window->Edit2, QAccessible::Value), main.Result());
 }
 
+void TestAccessibleNames::CalculaAnnouncesWhatTheResultFieldShows_data() {
+    QTest::addColumn<QString>("months");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("result") << "" << QStringLiteral(" 5 anos,  0 mês e  0 dia");
+    QTest::newRow("input error") << "13" << QStringLiteral("O número máximo de meses é 11.");
+}
+
+// A screen reader hears what Calcula wrote, and the keyboard stays where it was.
+void TestAccessibleNames::CalculaAnnouncesWhatTheResultFieldShows() {
+    QFETCH(QString, months);
+    QFETCH(QString, shown);
+    MainWindowHarness main;
+    QVERIFY(main.WaitActive());
+    main.Fill(QStringLiteral("5"), months, {}, {}, QStringLiteral("x1"));
+    QWidget* focus = months.isEmpty() ? main.Window->MaskEdit5 : main.Window->MaskEdit2;
+    g_announced.clear();
+    SetAnnouncementWatcher(&RecordAnnouncement);
+    main.Enter();
+    SetAnnouncementWatcher(nullptr);
+    QCOMPARE(main.Result(), shown);
+    QCOMPARE(g_announced.size(), 1);
+    QCOMPARE(g_announced.front().Field, main.Window->Edit2);
+    QCOMPARE(g_announced.front().Carried, shown);
+    QCOMPARE(g_announced.front().Read, shown);
+    QCOMPARE(main.Focus(), focus);
+}
+
+void TestAccessibleNames::NoticeLineIsText() {
+    MainWindowHarness main;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(main.Window->Edit1);
+    QVERIFY(face);
+    QCOMPARE(face->role(), QAccessible::StaticText);
+    QVERIFY(!face->editableTextInterface());
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Dosimetria da pena"));
+}
+
+// The welcome text, and every notice after it, is named without the blanks that push it
+// to the right.
+void TestAccessibleNames::StatusBarLineHasNoLeadingBlanks() {
+    MainWindowHarness main;
+    auto* line = main.Window->StatusBar1->findChild<QLabel*>();
+    QVERIFY(line);
+    QVERIFY(line->text().startsWith(QLatin1Char(' ')));
+    QCOMPARE(Announced(line, QAccessible::Name), line->text().trimmed());
+    main.Window->Button1->click(); // a notice replaces the welcome text
+    QCOMPARE(Announced(line, QAccessible::Name), line->text().trimmed());
+}
+
 void TestAccessibleNames::CalendarControls_data() {
     AddNameRows({
         {"Edit1", QStringLiteral("Pena a ser cumprida - ANOS")},
@@ -155,6 +224,10 @@ void TestAccessibleNames::CalendarControls_data() {
         {"MaskEdit1", QStringLiteral("Data do início do cumprimento da pena")},
         {"MaskEdit2", QStringLiteral("Data do término do cumprimento da pena")},
         {"MonthCalendar1", QStringLiteral("Calendário")},
+        // The month calendar's own controls, which Qt leaves unnamed.
+        {"qt_calendar_prevmonth", QStringLiteral("Mês anterior")},
+        {"qt_calendar_nextmonth", QStringLiteral("Próximo mês")},
+        {"qt_calendar_yearedit", QStringLiteral("Ano")},
         {"Button2", QStringLiteral("Calcula")},
         {"Button1", QStringLiteral("Sair")},
         {"Label1", QStringLiteral("Pena a ser cumprida - ANOS:")},

@@ -407,8 +407,7 @@ void MainWindowCommandsTest::ContinuaRefusesResultsThatDoNotFit() {
     const QStringList after = {h.Text(h.Window->MaskEdit1), h.Text(h.Window->MaskEdit2),
                                h.Text(h.Window->MaskEdit3), h.Text(h.Window->MaskEdit4),
                                h.Text(h.Window->MaskEdit5)};
-    const QString refusal =
-        QStringLiteral("O resultado n\u00e3o cabe nos campos; comece um novo c\u00e1lculo.");
+    const QString refusal = QStringLiteral("O resultado n\u00e3o cabe nos campos; recomece.");
     QCOMPARE(after, before);
     QCOMPARE(h.Result(), refusal);
     QCOMPARE(h.Window->Edit2->selectedText(), refusal);

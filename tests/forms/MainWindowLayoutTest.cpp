@@ -38,6 +38,7 @@ private slots:
     void MenuReadsSairEditarFerramentasAjuda();
     void SobreShowsTheAboutBoxModally();
     void ResizingKeepsControlsInPlace();
+    void CannotBeMadeSmallerThanItsLayout();
 };
 
 void MainWindowLayoutTest::ControlsCarryTheirCaptionsAndProperties_data() {
@@ -397,6 +398,27 @@ void MainWindowLayoutTest::ResizingKeepsControlsInPlace() {
         QCOMPARE(controls[i]->geometry(), before[i]);
     }
     QCOMPARE(w.StatusBar1->geometry().bottom(), w.rect().bottom());
+}
+
+// However small the user drags the window, every control stays whole inside the client
+// area, clear of the menu bar and the status bar.
+void MainWindowLayoutTest::CannotBeMadeSmallerThanItsLayout() {
+    MainWindowHarness h;
+    QVERIFY(h.WaitActive());
+    TForm1& w = *h.Window;
+    const QSize first = w.size();
+    w.resize(40, 30);
+    QTRY_COMPARE(w.StatusBar1->width(), w.width());
+    QVERIFY2(w.width() >= first.width() && w.height() >= first.height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(w.width()).arg(w.height())));
+    const QWidget* client = w.centralWidget();
+    QVERIFY(!client->geometry().intersects(w.StatusBar1->geometry()));
+    QList<const QWidget*> controls;
+    for (const QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        controls << control;
+    }
+    const QStringList faults = testing::ControlsOutside(client, controls);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 } // namespace zarn

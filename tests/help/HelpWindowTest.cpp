@@ -9,6 +9,7 @@
 #include "help/HelpSearch.h"
 #include "help/HelpViewerEngine.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -43,6 +44,25 @@ QString SourceTitle(const QString& page) {
     return title.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
+// Clicks the link whose text is given, as the user does: with the mouse, once it is shown.
+bool ClickLink(HelpBrowser* page, const QString& text) {
+    QTextCursor link = page->document()->find(text, QTextCursor(page->document()),
+                                              QTextDocument::FindCaseSensitively);
+    while (!link.isNull() && !link.charFormat().isAnchor()) {
+        link = page->document()->find(text, link, QTextDocument::FindCaseSensitively);
+    }
+    if (link.isNull()) {
+        return false;
+    }
+    QTextCursor middle = link;
+    middle.setPosition((link.selectionStart() + link.selectionEnd()) / 2);
+    page->setTextCursor(middle);
+    page->ensureCursorVisible();
+    const QPoint point = page->cursorRect(middle).center();
+    QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, point);
+    return true;
+}
+
 void WaitForIndex(QHelpEngine& engine) {
     QTRY_VERIFY_WITH_TIMEOUT(
         !engine.indexModel()->isCreatingIndex() && engine.indexModel()->rowCount() > 0, 10000);
@@ -74,6 +94,11 @@ private slots:
     void FindHelpFileLooksInEachFolder();
     void PagesAreWhole();
     void ContentsTitlesAreThePageTitles();
+    void LinksBetweenPagesStayInTheWindow_data();
+    void LinksBetweenPagesStayInTheWindow();
+    void DamagedCollectionIsNamed_data();
+    void DamagedCollectionIsNamed();
+    void SidePaneIsNamedInPortuguese();
 };
 
 void TestHelpWindow::NothingIsOpenedBeforeTheFirstRequest() {
@@ -345,6 +370,87 @@ void TestHelpWindow::ContentsTitlesAreThePageTitles() {
     QCOMPARE(listed.removeDuplicates(), 0);
     QVERIFY2(engine.Window()->Engine()->contentWidget()->isExpanded(model.index(0, 0)),
              "the contents open with every topic in sight");
+}
+
+void TestHelpWindow::LinksBetweenPagesStayInTheWindow_data() {
+    QTest::addColumn<int>("context");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("see also") << 8 << QStringLiteral("Uso pelo teclado")
+                              << QStringLiteral("Uso pelo teclado");
+    QTest::newRow("in the text") << 6 << QStringLiteral("Opera\u00e7\u00f5es")
+                                 << QStringLiteral("Opera\u00e7\u00f5es");
+    // The calendar's fields share the buttons' context: that page leads on to the calendar's.
+    QTest::newRow("buttons to calendar")
+        << 11 << QStringLiteral("Calend\u00e1rio: t\u00e9rmino da pena")
+        << QStringLiteral("Calend\u00e1rio: t\u00e9rmino da pena");
+}
+
+// A link between pages opens the page in the help window itself, not in a web browser.
+void TestHelpWindow::LinksBetweenPagesStayInTheWindow() {
+    QFETCH(int, context);
+    QFETCH(QString, link);
+    QFETCH(QString, title);
+    HelpViewerEngine engine({kBuildDir});
+    engine.Request(kFile, HelpCommand::Context, context);
+    HelpWindow* window = engine.Window();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(ClickLink(window->Page(), link));
+    QTRY_COMPARE(window->Page()->documentTitle(), title);
+    QCOMPARE(window->Page()->source().scheme(), QStringLiteral("qthelp"));
+}
+
+void TestHelpWindow::DamagedCollectionIsNamed_data() {
+    QTest::addColumn<QString>("breakage");
+    for (const char* breakage : {"no qch", "qch folder", "qch garbage", "qhc garbage"}) {
+        QTest::newRow(breakage) << QString::fromLatin1(breakage);
+    }
+}
+
+// A collection that cannot be read says, in Portuguese, which of its two files is at fault.
+void TestHelpWindow::DamagedCollectionIsNamed() {
+    QFETCH(QString, breakage);
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    const QString pages = QStringLiteral("zarn.qch");
+    const auto copy = [&](const QString& name) {
+        return QFile::copy(QDir(kBuildDir).filePath(name), dir.filePath(name));
+    };
+    const auto garbage = [&](const QString& name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, '\x5a')) == 4096;
+    };
+    const bool collectionDamaged = breakage == QLatin1String("qhc garbage");
+    QVERIFY(collectionDamaged ? garbage(kFile) && copy(pages) : copy(kFile));
+    if (breakage == QLatin1String("qch folder")) {
+        QVERIFY(dir.mkdir(pages));
+    } else if (breakage == QLatin1String("qch garbage")) {
+        QVERIFY(garbage(pages));
+    }
+    HelpViewerEngine engine({folder.path()});
+    engine.Request(kFile, HelpCommand::Context, 8);
+    QVERIFY(!engine.Window()->IsAvailable());
+    QCOMPARE(engine.Window()->Page()->documentTitle(), QStringLiteral("Ajuda danificada"));
+    const QString text = engine.Window()->Page()->toPlainText();
+    QVERIFY2(text.contains(dir.filePath(collectionDamaged ? kFile : pages)), qPrintable(text));
+}
+
+void TestHelpWindow::SidePaneIsNamedInPortuguese() {
+    HelpViewerEngine engine({kBuildDir});
+    engine.Request(kFile, HelpCommand::Tab, kHelpContentsTab);
+    HelpWindow* window = engine.Window();
+    const QList<QPair<QWidget*, QString>> named = {
+        {window->Engine()->contentWidget(), QStringLiteral("Conte\u00fado")},
+        {window->Engine()->indexWidget(), QStringLiteral("\u00cdndice")},
+        {window->SearchResults(), QStringLiteral("Resultados da pesquisa")},
+        {window->IndexFilter(), QStringLiteral("Digite a palavra-chave")},
+        {window->SearchWords(), QStringLiteral("Digite as palavras a procurar")},
+    };
+    for (const auto& [widget, name] : named) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
+    }
 }
 
 QTEST_MAIN(TestHelpWindow)

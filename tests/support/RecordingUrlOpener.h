@@ -7,14 +7,22 @@
 
 #include <QStringList>
 #include <QUrl>
+#include <utility>
 
 namespace zarn::testing {
 
 class RecordingUrlOpener final : public UrlOpener {
 public:
-    bool OpenUrl(const QUrl& url) override {
+    bool OpenUrl(const QUrl& url, GaveUp gaveUp) override {
         Opened << url.toString();
+        LastGaveUp = std::move(gaveUp);
         return LaunchSucceeds;
+    }
+    // The launcher of the last address gives up, as xdg-open does with no program behind it.
+    void LauncherGivesUp() {
+        if (LastGaveUp) {
+            LastGaveUp();
+        }
     }
     bool MailHandlerRegistered() override {
         ++MailChecks;
@@ -25,6 +33,7 @@ public:
     int MailChecks = 0;
     bool LaunchSucceeds = true;
     bool MailRegistered = true;
+    GaveUp LastGaveUp;
 };
 
 } // namespace zarn::testing
