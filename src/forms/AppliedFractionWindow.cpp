@@ -1,5 +1,6 @@
 #include "forms/AppliedFractionWindow.h"
 
+#include "forms/ToolWindow.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/DialogKeys.h"
@@ -65,11 +66,8 @@ QString JoinedLines(const std::vector<std::string>& lines) {
 
 AppliedFractionWindow::AppliedFractionWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("AppliedFractionWindow"));
-    setWindowTitle(WithoutMnemonics(ToQString(kAppliedFractionCaption)));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(LayoutFont(this, kFormFontHeight, false));
-    SetHelpContext(this, kAppliedFractionHelpContext);
+    SetUpToolWindow(this, "AppliedFractionWindow", kAppliedFractionCaption,
+                    kAppliedFractionHelpContext, kFormFontHeight);
     CreateControls();
     NameControls();
     PlaceControls();

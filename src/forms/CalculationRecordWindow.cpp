@@ -1,6 +1,7 @@
 #include "forms/CalculationRecordWindow.h"
 
 #include "engine/CalcRecord.h"
+#include "forms/ToolWindow.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/DialogKeys.h"
@@ -55,11 +56,8 @@ constexpr int kCheckBoxIndicatorRoom = 24;
 CalculationRecordWindow::CalculationRecordWindow(CalcRecord& record, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_record(record) {
-    setObjectName(QStringLiteral("CalculationRecordWindow"));
-    setWindowTitle(WithoutMnemonics(ToQString(kCalculationRecordCaption)));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(LayoutFont(this, kFormFontHeight, false));
-    SetHelpContext(this, kCalculationRecordHelpContext);
+    SetUpToolWindow(this, "CalculationRecordWindow", kCalculationRecordCaption,
+                    kCalculationRecordHelpContext, kFormFontHeight);
     CreateControls();
     PlaceControls();
     ConnectHandlers();

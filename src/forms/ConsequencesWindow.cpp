@@ -1,6 +1,7 @@
 #include "forms/ConsequencesWindow.h"
 
 #include "engine/TermReading.h"
+#include "forms/ToolWindow.h"
 #include "help/HelpContext.h"
 #include "law/Consequences.h"
 #include "law/ConsequencesText.h"
@@ -62,11 +63,8 @@ Place FieldPlace(const TermColumn& column) {
 
 ConsequencesWindow::ConsequencesWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("ConsequencesWindow"));
-    setWindowTitle(WithoutMnemonics(ToQString(kConsequencesCaption)));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(LayoutFont(this, kFontHeight, false));
-    SetHelpContext(this, kConsequencesHelpContext);
+    SetUpToolWindow(this, "ConsequencesWindow", kConsequencesCaption, kConsequencesHelpContext,
+                    kFontHeight);
     CreateControls();
     PlaceControls();
     ConnectHandlers();

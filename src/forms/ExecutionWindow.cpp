@@ -3,6 +3,7 @@
 #include "dates/DateSettings.h"
 #include "dates/DateText.h"
 #include "fields/ProgramMasks.h"
+#include "forms/ToolWindow.h"
 #include "help/HelpContext.h"
 #include "law/LegalText.h"
 #include "widgets/AccessibleNames.h"
@@ -80,11 +81,8 @@ constexpr std::array<CountingConvention, 2> kConventions = {CountingConvention::
 
 ExecutionWindow::ExecutionWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("ExecutionWindow"));
-    setWindowTitle(WithoutMnemonics(ToQString(kExecutionCaption)));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(LayoutFont(this, kFormFontHeight, false));
-    SetHelpContext(this, kExecutionHelpContext);
+    SetUpToolWindow(this, "ExecutionWindow", kExecutionCaption, kExecutionHelpContext,
+                    kFormFontHeight);
     CreateControls();
     PlaceControls();
     ConnectHandlers();
@@ -138,7 +136,7 @@ void ExecutionWindow::CreateChoices() {
 }
 
 void ExecutionWindow::NameControls() {
-    const std::array<std::pair<QObject*, const char*>, 20> names = {{
+    NameComponents({
         {YearsField, "YearsField"},
         {MonthsField, "MonthsField"},
         {DaysField, "DaysField"},
@@ -159,10 +157,7 @@ void ExecutionWindow::NameControls() {
         {RegimeLabel, "RegimeLabel"},
         {ConventionLabel, "ConventionLabel"},
         {AnswerLabel, "AnswerLabel"},
-    }};
-    for (const auto& [object, name] : names) {
-        object->setObjectName(QString::fromLatin1(name));
-    }
+    });
     // What a screen reader announces: each field and choice by the caption beside it; the
     // buttons by their captions, the timeline by its own name.
     const std::array<std::pair<QWidget*, QLabel*>, 8> captions = {{
