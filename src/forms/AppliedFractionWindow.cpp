@@ -159,14 +159,7 @@ void AppliedFractionWindow::PlaceControls() {
     };
     const QList<QPair<QPushButton*, Place>> buttons = {{Button1, {320, 75, 89, 25}},
                                                        {Button2, {320, 288, 89, 25}}};
-    FitGroup(labels, 0);
-    FitGroup(buttons, kButtonTextMargin);
-    for (const auto& [label, place] : labels) {
-        PlaceLabel(label, place);
-    }
-    for (const auto& [button, place] : buttons) {
-        PlaceWidget(button, place);
-    }
+    PlaceCaptions(labels, buttons);
     for (const auto& [top, fields] : {std::pair{kBeforeTop, TermFields(TermSide::Before)},
                                       std::pair{kAfterTop, TermFields(TermSide::After)}}) {
         PlaceWidget(fields[0], {kYearsLeft, top, 41, kFieldHeight});

@@ -120,14 +120,7 @@ void ConsequencesWindow::PlaceControls() {
     const QList<QPair<QPushButton*, Place>> buttons = {
         {Button1, {closeLeft - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight}},
         {Button2, {closeLeft, kButtonTop, kButtonWidth, kButtonHeight}}};
-    FitGroup(labels, 0);
-    FitGroup(buttons, kButtonTextMargin);
-    for (const auto& [label, place] : labels) {
-        PlaceLabel(label, place);
-    }
-    for (const auto& [button, place] : buttons) {
-        PlaceWidget(button, place);
-    }
+    PlaceCaptions(labels, buttons);
     PlaceWidget(MaskEdit1, FieldPlace(kYearsColumn));
     PlaceWidget(MaskEdit2, FieldPlace(kMonthsColumn));
     PlaceWidget(MaskEdit3, FieldPlace(kDaysColumn));

@@ -195,14 +195,7 @@ void ExecutionWindow::PlaceControls() {
     const QList<QPair<QPushButton*, Place>> buttons = {
         {CalculaButton, {kButtonLeft, kChoicesTop, kButtonWidth, kButtonHeight}},
         {CopiarButton, {kButtonLeft, kSecondChoiceTop, kButtonWidth, kButtonHeight}}};
-    FitGroup(labels, 0);
-    FitGroup(buttons, kButtonTextMargin);
-    for (const auto& [label, place] : labels) {
-        PlaceLabel(label, place);
-    }
-    for (const auto& [button, place] : buttons) {
-        PlaceWidget(button, place);
-    }
+    PlaceCaptions(labels, buttons);
     PlaceWidget(YearsField, {120, kTermTop, 41, kFieldHeight});
     PlaceWidget(MonthsField, {232, kTermTop, 40, kFieldHeight});
     PlaceWidget(DaysField, {336, kTermTop, 41, kFieldHeight});

@@ -152,14 +152,7 @@ void TForm3::PlaceControls() {
     };
     const QList<QPair<QPushButton*, Place>> buttons = {{Button2, {440, 312, 89, 25}},
                                                        {Button1, {448, 352, 75, 25}}};
-    FitGroup(labels, 0);
-    FitGroup(buttons, kButtonTextMargin);
-    for (const auto& [label, place] : labels) {
-        PlaceLabel(label, place);
-    }
-    for (const auto& [button, place] : buttons) {
-        PlaceWidget(button, place);
-    }
+    PlaceCaptions(labels, buttons);
     PlaceWidget(MaskEdit1, {312, 312, 97, 24});
     PlaceWidget(Edit1, {240, 256, 41, 24});
     PlaceWidget(Edit2, {368, 256, 41, 24});

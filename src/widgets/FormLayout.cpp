@@ -52,4 +52,16 @@ void PlaceLabel(QLabel* label, const Place& place) {
     label->adjustSize();
 }
 
+void PlaceCaptions(const QList<QPair<QLabel*, Place>>& labels,
+                   const QList<QPair<QPushButton*, Place>>& buttons) {
+    FitGroup(labels, 0);
+    FitGroup(buttons, kButtonTextMargin);
+    for (const auto& [label, place] : labels) {
+        PlaceLabel(label, place);
+    }
+    for (const auto& [button, place] : buttons) {
+        PlaceWidget(button, place);
+    }
+}
+
 } // namespace zarn

@@ -76,4 +76,9 @@ void FitGroup(const QList<QPair<Control*, Place>>& group, int margin) {
     FitCommonFont(captions);
 }
 
+// Labels and push buttons at their places, the captions of each group first fitted alike
+// (FitGroup), the buttons' with their margin.
+void PlaceCaptions(const QList<QPair<QLabel*, Place>>& labels,
+                   const QList<QPair<QPushButton*, Place>>& buttons);
+
 } // namespace zarn
