@@ -377,6 +377,9 @@ TEST(CivilDate, AddMonthsMatchesTheStandardCalendarOverASweep) {
     const int counts[] = {-120000, -119988, -60001, -1201, -13,  -12,   -11,    -1,    0,
                           1,       11,      12,     13,    1201, 60001, 119988, 120000};
     for (DayNumber date = kFirstDayNumber; date <= kLastDayNumber && mismatches < 5; date += 101) {
+        if (!InSweep(static_cast<long long>(date) / 101)) {
+            continue;
+        }
         for (const int count : counts) {
             ExpectShiftMatchesOracle(CivilFromDate(date), count, mismatches);
         }

@@ -6,6 +6,7 @@
 
 #include "engine/CalcState.h"
 #include "engine/Calculation.h"
+#include "support/Sweep.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -206,7 +207,7 @@ TEST(AppliedFraction, EveryAppliedOperationIsFoundAmongExactMatches) {
     const std::vector<Usual> usual = UsualInOrder();
     std::mt19937 random(1414u);
     std::uniform_int_distribution<int> years(0, 120), months(0, 11), days(0, 29);
-    for (int i = 0; i < 25; ++i) {
+    for (int i = 0; i < testing::SweepCount(25); ++i) {
         const Int y = years(random), m = months(random), d = days(random) + (i == 0);
         const Int total = y * 360 + m * 30 + d;
         const TermTexts before = {std::to_string(y), std::to_string(m), std::to_string(d)};

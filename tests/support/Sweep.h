@@ -4,6 +4,8 @@
 // step is many times slower and a sweep finds nothing there that its sample would not, so
 // the sanitizer build runs them on an evenly spread sample: every kSweepStride-th case.
 
+#include <algorithm>
+
 namespace zarn::testing {
 
 #ifdef ZARN_SANITIZER_BUILD
@@ -15,6 +17,12 @@ inline constexpr long long kSweepStride = 1;
 // Whether the case with this running number belongs to the sweep of this build.
 constexpr bool InSweep(long long caseNumber) {
     return caseNumber % kSweepStride == 0;
+}
+
+// How many of a sweep's `whole` cases this build runs: all, or an evenly spread sample of at
+// least two.
+constexpr int SweepCount(int whole) {
+    return kSweepStride == 1 ? whole : std::max(2, static_cast<int>(whole / kSweepStride));
 }
 
 } // namespace zarn::testing
