@@ -65,9 +65,8 @@ QString JoinedLines(const std::vector<std::string>& lines) {
 } // namespace
 
 AppliedFractionWindow::AppliedFractionWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window) {
-    SetUpToolWindow(this, "AppliedFractionWindow", kAppliedFractionCaption,
-                    kAppliedFractionHelpContext, kFormFontHeight);
+    : ToolWindow(parent, "AppliedFractionWindow", kAppliedFractionCaption,
+                 kAppliedFractionHelpContext, kFormFontHeight) {
     CreateControls();
     NameControls();
     PlaceControls();
@@ -247,10 +246,7 @@ void AppliedFractionWindow::FocusAndSelectAll(MaskedField* field) {
 }
 
 void AppliedFractionWindow::Open(const std::optional<CalculationTerms>& terms) {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    Present();
     if (terms) {
         WriteTerm(TermSide::Before, terms->Before);
         WriteTerm(TermSide::After, terms->After);

@@ -8,6 +8,7 @@
 // otherwise the window keeps what was typed there last.
 
 #include "engine/AppliedFraction.h"
+#include "forms/ToolWindow.h"
 
 #include <QWidget>
 #include <array>
@@ -29,7 +30,7 @@ inline constexpr const char* kAppliedFractionCaption = "&Fra\xE7\xE3o aplicada";
 // Help context number of the window (the page fracao.html).
 inline constexpr int kAppliedFractionHelpContext = 21;
 
-class AppliedFractionWindow : public QWidget {
+class AppliedFractionWindow : public ToolWindow {
     Q_OBJECT
 public:
     explicit AppliedFractionWindow(QWidget* parent = nullptr);

@@ -54,10 +54,9 @@ constexpr int kCheckBoxIndicatorRoom = 24;
 } // namespace
 
 CalculationRecordWindow::CalculationRecordWindow(CalcRecord& record, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ToolWindow(parent, "CalculationRecordWindow", kCalculationRecordCaption,
+                 kCalculationRecordHelpContext, kFormFontHeight)
     , m_record(record) {
-    SetUpToolWindow(this, "CalculationRecordWindow", kCalculationRecordCaption,
-                    kCalculationRecordHelpContext, kFormFontHeight);
     CreateControls();
     PlaceControls();
     ConnectHandlers();
@@ -172,10 +171,7 @@ void CalculationRecordWindow::PlaceBesideTheMainWindow() {
 
 void CalculationRecordWindow::Open() {
     Refresh();
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    Present();
     StepsText->setFocus(Qt::OtherFocusReason);
 }
 

@@ -5,6 +5,8 @@
 // request. A top-level window made by the first Ferramentas > Memória do cálculo and shown
 // beside the main window without blocking it; closing it only hides it.
 
+#include "forms/ToolWindow.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -26,7 +28,7 @@ inline constexpr const char* kCalculationRecordCaption = "&Mem\xF3ria do c\xE1lc
 // Help context number of the window and its page.
 inline constexpr int kCalculationRecordHelpContext = 20;
 
-class CalculationRecordWindow : public QWidget {
+class CalculationRecordWindow : public ToolWindow {
     Q_OBJECT
 public:
     // The window shows and clears the record, which outlives it.

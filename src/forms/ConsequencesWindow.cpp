@@ -62,9 +62,8 @@ Place FieldPlace(const TermColumn& column) {
 } // namespace
 
 ConsequencesWindow::ConsequencesWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window) {
-    SetUpToolWindow(this, "ConsequencesWindow", kConsequencesCaption, kConsequencesHelpContext,
-                    kFontHeight);
+    : ToolWindow(parent, "ConsequencesWindow", kConsequencesCaption, kConsequencesHelpContext,
+                 kFontHeight) {
     CreateControls();
     PlaceControls();
     ConnectHandlers();
@@ -155,10 +154,7 @@ void ConsequencesWindow::Open(const std::optional<std::array<std::string, 3>>& l
             fields[i]->SetText((*lastResult)[i]);
         }
     }
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    Present();
     MaskEdit1->setFocus(Qt::OtherFocusReason);
     MaskEdit1->SelectAll();
 }

@@ -7,6 +7,8 @@
 // top-level window that the main window creates on the first use of its Ferramentas item
 // and opens, seeded with its last result; closing it only hides it.
 
+#include "forms/ToolWindow.h"
+
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -27,7 +29,7 @@ inline constexpr const char* kConsequencesCaption = "&Consequ\xEAncias da pena";
 // Help context number of the window: the page consequencias.html.
 inline constexpr int kConsequencesHelpContext = 22;
 
-class ConsequencesWindow : public QWidget {
+class ConsequencesWindow : public ToolWindow {
     Q_OBJECT
 public:
     explicit ConsequencesWindow(QWidget* parent = nullptr);

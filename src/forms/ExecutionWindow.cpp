@@ -80,9 +80,8 @@ constexpr std::array<CountingConvention, 2> kConventions = {CountingConvention::
 } // namespace
 
 ExecutionWindow::ExecutionWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window) {
-    SetUpToolWindow(this, "ExecutionWindow", kExecutionCaption, kExecutionHelpContext,
-                    kFormFontHeight);
+    : ToolWindow(parent, "ExecutionWindow", kExecutionCaption, kExecutionHelpContext,
+                 kFormFontHeight) {
     CreateControls();
     PlaceControls();
     ConnectHandlers();
@@ -236,10 +235,7 @@ void ExecutionWindow::SetTabOrder() {
 }
 
 void ExecutionWindow::Open(const std::optional<std::array<std::string, 3>>& term, DayNumber today) {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    Present();
 
     if (term) {
         const std::array<MaskedField*, 3> fields = {YearsField, MonthsField, DaysField};

@@ -9,6 +9,7 @@
 // follows every change of the question.
 
 #include "dates/CivilDate.h"
+#include "forms/ToolWindow.h"
 #include "law/ExecutionInput.h"
 
 #include <QWidget>
@@ -32,7 +33,7 @@ inline constexpr int kExecutionHelpContext = 23;
 // The window's item in the Ferramentas menu; its title is the caption without the "&".
 inline constexpr const char* kExecutionCaption = "&Execu\xE7\xE3o penal";
 
-class ExecutionWindow : public QWidget {
+class ExecutionWindow : public ToolWindow {
     Q_OBJECT
 public:
     explicit ExecutionWindow(QWidget* parent = nullptr);

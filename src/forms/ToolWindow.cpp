@@ -4,17 +4,23 @@
 #include "widgets/FormFonts.h"
 #include "widgets/QtText.h"
 
-#include <QWidget>
-
 namespace zarn {
 
-void SetUpToolWindow(QWidget* window, const char* name, const char* menuCaption, int helpContext,
-                     int fontHeight) {
-    window->setObjectName(QString::fromLatin1(name));
-    window->setWindowTitle(WithoutMnemonics(ToQString(menuCaption)));
-    window->setAttribute(Qt::WA_QuitOnClose, false);
-    window->setFont(LayoutFont(window, fontHeight, false));
-    SetHelpContext(window, helpContext);
+ToolWindow::ToolWindow(QWidget* parent, const char* name, const char* menuCaption, int helpContext,
+                       int fontHeight)
+    : QWidget(parent, Qt::Window) {
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(WithoutMnemonics(ToQString(menuCaption)));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(LayoutFont(this, fontHeight, false));
+    SetHelpContext(this, helpContext);
+}
+
+void ToolWindow::Present() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 } // namespace zarn
