@@ -197,19 +197,6 @@ void AppliedFractionWindow::SetTabOrder() {
     }
 }
 
-void AppliedFractionWindow::showEvent(QShowEvent* event) {
-    // The first time, over the middle of the main window; later where the user left it.
-    if (!m_placed && !event->spontaneous()) {
-        m_placed = true;
-        if (const QWidget* main = parentWidget()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(main->frameGeometry().center());
-            move(frame.topLeft());
-        }
-    }
-    QWidget::showEvent(event);
-}
-
 // ----- Fields and the answer -----------------------------------------------------------------
 
 std::array<MaskedField*, 3> AppliedFractionWindow::TermFields(TermSide side) const {

@@ -67,8 +67,6 @@ public:
     void Button2Click(); // Copiar
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void CreateControls();
     QLabel* NewRowLabel(TermSide side);
@@ -85,7 +83,6 @@ private:
     void FocusAndSelectAll(MaskedField* field);
 
     DialogKeys* m_keys = nullptr;
-    bool m_placed = false;
 };
 
 } // namespace zarn

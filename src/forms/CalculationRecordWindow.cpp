@@ -138,20 +138,12 @@ void CalculationRecordWindow::SetTabOrder() {
     }
 }
 
-void CalculationRecordWindow::showEvent(QShowEvent* event) {
-    if (!m_placed && !event->spontaneous()) {
-        m_placed = true;
-        PlaceBesideTheMainWindow();
-    }
-    QWidget::showEvent(event);
-}
-
 void CalculationRecordWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FollowTheWindowSize();
 }
 
-void CalculationRecordWindow::PlaceBesideTheMainWindow() {
+void CalculationRecordWindow::PlaceOnFirstShow() {
     // To the right of the main window, where both can be seen; centred on the screen when
     // there is no room there.
     const QScreen* shown = screen();

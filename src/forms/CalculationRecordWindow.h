@@ -59,7 +59,8 @@ public:
     void CloseButtonClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    // To the right of the main window, where both can be seen.
+    void PlaceOnFirstShow() override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -68,11 +69,9 @@ private:
     void ConnectHandlers();
     void SetTabOrder();
     void FollowTheWindowSize();
-    void PlaceBesideTheMainWindow();
 
     CalcRecord& m_record;
     DialogKeys* m_keys = nullptr;
-    bool m_placed = false;
 };
 
 } // namespace zarn

@@ -4,6 +4,10 @@
 #include "widgets/FormFonts.h"
 #include "widgets/QtText.h"
 
+#include <QScreen>
+#include <QShowEvent>
+#include <algorithm>
+
 namespace zarn {
 
 ToolWindow::ToolWindow(QWidget* parent, const char* name, const char* menuCaption, int helpContext,
@@ -21,6 +25,29 @@ void ToolWindow::Present() {
     show();
     raise();
     activateWindow();
+}
+
+void ToolWindow::PlaceOnFirstShow() {
+    QRect frame = frameGeometry();
+    if (const QWidget* main = parentWidget()) {
+        frame.moveCenter(main->frameGeometry().center());
+    }
+    if (const QScreen* shown = screen()) {
+        const QRect available = shown->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), available.left(),
+                                  std::max(available.left(), available.right() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), available.top(),
+                                 std::max(available.top(), available.bottom() - frame.height())));
+    }
+    move(frame.topLeft());
+}
+
+void ToolWindow::showEvent(QShowEvent* event) {
+    if (!m_placed && !event->spontaneous()) {
+        m_placed = true;
+        PlaceOnFirstShow();
+    }
+    QWidget::showEvent(event);
 }
 
 } // namespace zarn
