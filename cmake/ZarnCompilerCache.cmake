@@ -4,7 +4,10 @@
 find_program(ZARN_CCACHE ccache)
 if(ZARN_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
   set(CMAKE_CXX_COMPILER_LAUNCHER
-    ${CMAKE_COMMAND} -E env "CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime"
+    ${CMAKE_COMMAND} -E env
+    "CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime"
+    # Paths inside the clone count relative to it, so another clone hits the same entries.
+    "CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}" CCACHE_NOHASHDIR=1
     ${ZARN_CCACHE})
 endif()
 
