@@ -41,8 +41,7 @@ TermReading ReadTerm(const std::string& years, const std::string& months, const 
 }
 
 std::optional<std::array<std::string, 3>> LastResultTerm(const CalcState& state) {
-    // The calendar is seeded with no term exactly when the last Calcula gave no result.
-    if (CalendarTerm(state) == std::array<std::string, 3>{}) {
+    if (!HasResult(state)) {
         return std::nullopt;
     }
     // Continua rewrites the texts it takes; a copy keeps the record as it is.
