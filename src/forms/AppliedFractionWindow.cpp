@@ -21,10 +21,9 @@
 namespace zarn {
 namespace {
 
-// Client area and font, in pixels of the 120 pixels-per-inch layout.
+// Client area, in pixels of the 120 pixels-per-inch layout.
 constexpr int kClientWidth = 425;
 constexpr int kClientHeight = 328;
-constexpr int kFormFontHeight = 13;
 
 // Left edges of the three columns of term fields, and the tops of the two rows.
 constexpr int kYearsLeft = 112;
@@ -66,7 +65,7 @@ QString JoinedLines(const std::vector<std::string>& lines) {
 
 AppliedFractionWindow::AppliedFractionWindow(QWidget* parent)
     : ToolWindow(parent, "AppliedFractionWindow", kAppliedFractionCaption,
-                 kAppliedFractionHelpContext, kFormFontHeight) {
+                 kAppliedFractionHelpContext) {
     CreateControls();
     NameControls();
     PlaceControls();
@@ -82,21 +81,19 @@ void AppliedFractionWindow::CreateControls() {
     MaskEdit4 = NewMaskedField(this, kYearsFieldSetup);
     MaskEdit5 = NewMaskedField(this, kMonthsFieldSetup);
     MaskEdit6 = NewMaskedField(this, kDaysFieldSetup);
-    Button1 = NewButton(this, "&Calcula", kFormFontHeight);
-    Memo1 = new QPlainTextEdit(this);
-    Button2 = NewButton(this, "C&opiar", kFormFontHeight);
-    Label1 = NewLabel(this, "ANOS", kFormFontHeight, nullptr);
-    Label2 = NewLabel(this, "MESES", kFormFontHeight, nullptr);
-    Label3 = NewLabel(this, "DIAS", kFormFontHeight, nullptr);
+    Button1 = NewButton(this, kToolCalculaCaption, kToolFontHeight);
+    Memo1 = NewAnswerText();
+    Button2 = NewButton(this, kToolCopyBesideCalculaCaption, kToolFontHeight);
+    Label1 = NewLabel(this, "ANOS", kToolFontHeight, nullptr);
+    Label2 = NewLabel(this, "MESES", kToolFontHeight, nullptr);
+    Label3 = NewLabel(this, "DIAS", kToolFontHeight, nullptr);
     Label4 = NewRowLabel(TermSide::Before);
     Label5 = NewRowLabel(TermSide::After);
-    Label6 = NewLabel(this, "Resposta:", kFormFontHeight, nullptr);
+    Label6 = NewLabel(this, "Resposta:", kToolFontHeight, nullptr);
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6}) {
         FocusedSelection::Apply(field);
     }
-    Memo1->setReadOnly(true);
-    Memo1->setTabChangesFocus(true);
     Memo1->setFocusPolicy(Qt::StrongFocus);
     // Copiar has something to copy only once there is an answer.
     Button2->setEnabled(false);
@@ -104,13 +101,13 @@ void AppliedFractionWindow::CreateControls() {
 
 // A row's caption: the term's name and a colon.
 QLabel* AppliedFractionWindow::NewRowLabel(TermSide side) {
-    QLabel* label = NewLabel(this, "", kFormFontHeight, nullptr);
+    QLabel* label = NewLabel(this, "", kToolFontHeight, nullptr);
     label->setText(ToQString(TermName(side)) + QLatin1Char(':'));
     return label;
 }
 
 void AppliedFractionWindow::NameControls() {
-    const std::array<std::pair<QObject*, const char*>, 15> names = {{
+    NameComponents({
         {MaskEdit1, "MaskEdit1"},
         {MaskEdit2, "MaskEdit2"},
         {MaskEdit3, "MaskEdit3"},
@@ -126,10 +123,7 @@ void AppliedFractionWindow::NameControls() {
         {Label4, "Label4"},
         {Label5, "Label5"},
         {Label6, "Label6"},
-    }};
-    for (const auto& [object, name] : names) {
-        object->setObjectName(QString::fromLatin1(name));
-    }
+    });
     // What a screen reader announces: each term field by its row and its column, the
     // answer by its caption; the buttons and labels by their captions.
     const std::array<QLabel*, 3> columns = {Label1, Label2, Label3};
@@ -190,11 +184,8 @@ void AppliedFractionWindow::ConnectHandlers() {
 }
 
 void AppliedFractionWindow::SetTabOrder() {
-    const std::array<QWidget*, 9> order = {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5,
-                                           MaskEdit6, Button1,   Memo1,     Button2};
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
+    ChainTabOrder({MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6, Button1, Memo1,
+                   Button2});
 }
 
 // ----- Fields and the answer -----------------------------------------------------------------

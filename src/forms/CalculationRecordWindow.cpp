@@ -24,11 +24,10 @@
 namespace zarn {
 namespace {
 
-// Client area and font, in pixels of the 120 pixels-per-inch layout. The window may be made
+// Client area, in pixels of the 120 pixels-per-inch layout. The window may be made
 // larger, never smaller: the text grows with it, the bottom row keeps to its corner.
 constexpr int kClientWidth = 520;
 constexpr int kClientHeight = 341;
-constexpr int kFormFontHeight = 13;
 
 constexpr Place kLabelPlace = {16, 12, 0, 0};
 constexpr Place kTextPlace = {16, 32, 488, 260};
@@ -41,9 +40,7 @@ constexpr std::array<Place, 3> kButtonPlaces = {{
 
 constexpr const char* kStepsCaption = "&Passos do c\xE1lculo:";
 constexpr const char* kInWordsCaption = "&N\xFAmeros por extenso";
-constexpr const char* kCopyCaption = "&Copiar";
 constexpr const char* kClearCaption = "&Limpar";
-constexpr const char* kCloseCaption = "&Fechar";
 // Shown in the empty text.
 constexpr const char* kNoStepsText = "Nenhum passo ainda: cada Calcula que d\xE1 resultado na "
                                      "janela principal acrescenta uma linha.";
@@ -55,7 +52,7 @@ constexpr int kCheckBoxIndicatorRoom = 24;
 
 CalculationRecordWindow::CalculationRecordWindow(CalcRecord& record, QWidget* parent)
     : ToolWindow(parent, "CalculationRecordWindow", kCalculationRecordCaption,
-                 kCalculationRecordHelpContext, kFormFontHeight)
+                 kCalculationRecordHelpContext)
     , m_record(record) {
     CreateControls();
     PlaceControls();
@@ -65,28 +62,23 @@ CalculationRecordWindow::CalculationRecordWindow(CalcRecord& record, QWidget* pa
 }
 
 void CalculationRecordWindow::CreateControls() {
-    StepsLabel = NewLabel(this, kStepsCaption, kFormFontHeight, nullptr);
-    StepsText = new QPlainTextEdit(this);
-    StepsText->setReadOnly(true);
-    StepsText->setTabChangesFocus(true);
+    StepsLabel = NewLabel(this, kStepsCaption, kToolFontHeight, nullptr);
+    StepsText = NewAnswerText();
     StepsText->setPlaceholderText(ToQString(kNoStepsText));
     InWords = new QCheckBox(ToQString(kInWordsCaption), this);
-    InWords->setFont(LayoutFont(this, kFormFontHeight, true));
-    CopyButton = NewButton(this, kCopyCaption, kFormFontHeight);
-    ClearButton = NewButton(this, kClearCaption, kFormFontHeight);
-    CloseButton = NewButton(this, kCloseCaption, kFormFontHeight);
+    InWords->setFont(LayoutFont(this, kToolFontHeight, true));
+    CopyButton = NewButton(this, kToolCopyCaption, kToolFontHeight);
+    ClearButton = NewButton(this, kClearCaption, kToolFontHeight);
+    CloseButton = NewButton(this, kToolCloseCaption, kToolFontHeight);
 
-    const std::array<std::pair<QObject*, const char*>, 6> names = {{
+    NameComponents({
         {StepsLabel, "StepsLabel"},
         {StepsText, "StepsText"},
         {InWords, "InWords"},
         {CopyButton, "CopyButton"},
         {ClearButton, "ClearButton"},
         {CloseButton, "CloseButton"},
-    }};
-    for (const auto& [object, name] : names) {
-        object->setObjectName(QString::fromLatin1(name));
-    }
+    });
     // A screen reader announces the text by the caption above it, the check box and the
     // buttons by their captions.
     NameAfterLabel(StepsText, StepsLabel);
@@ -131,11 +123,7 @@ void CalculationRecordWindow::ConnectHandlers() {
 }
 
 void CalculationRecordWindow::SetTabOrder() {
-    const std::array<QWidget*, 5> order = {StepsText, InWords, CopyButton, ClearButton,
-                                           CloseButton};
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
+    ChainTabOrder({StepsText, InWords, CopyButton, ClearButton, CloseButton});
 }
 
 void CalculationRecordWindow::resizeEvent(QResizeEvent* event) {

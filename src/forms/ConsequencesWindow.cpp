@@ -23,10 +23,9 @@
 namespace zarn {
 namespace {
 
-// Client area and font, in pixels of the 120 pixels-per-inch layout.
+// Client area, in pixels of the 120 pixels-per-inch layout.
 constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 576;
-constexpr int kFontHeight = 13;
 constexpr int kMargin = 16;
 constexpr int kTermTop = 16;
 constexpr int kFactsTop = 56;
@@ -45,12 +44,6 @@ constexpr TermColumn kYearsColumn{kMargin, 128, 41};
 constexpr TermColumn kMonthsColumn{192, 264, 40};
 constexpr TermColumn kDaysColumn{336, 392, 41};
 
-constexpr const char* kYearsCaption = "Pena - ANOS:";
-constexpr const char* kMonthsCaption = "MESES:";
-constexpr const char* kDaysCaption = "DIAS:";
-constexpr const char* kCopyCaption = "&Copiar";
-constexpr const char* kCloseCaption = "&Fechar";
-
 Place LabelPlace(const TermColumn& column) {
     return {column.LabelLeft, kTermTop + 8, column.FieldLeft - column.LabelLeft - kLabelGap, 0};
 }
@@ -62,8 +55,7 @@ Place FieldPlace(const TermColumn& column) {
 } // namespace
 
 ConsequencesWindow::ConsequencesWindow(QWidget* parent)
-    : ToolWindow(parent, "ConsequencesWindow", kConsequencesCaption, kConsequencesHelpContext,
-                 kFontHeight) {
+    : ToolWindow(parent, "ConsequencesWindow", kConsequencesCaption, kConsequencesHelpContext) {
     CreateControls();
     PlaceControls();
     ConnectHandlers();
@@ -77,14 +69,12 @@ void ConsequencesWindow::CreateControls() {
     MaskEdit2 = NewMaskedField(this, kMonthsFieldSetup);
     MaskEdit3 = NewMaskedField(this, kDaysFieldSetup);
     Facts1 = new CaseFactsPanel(this);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setReadOnly(true);
-    Memo1->setTabChangesFocus(true);
-    Button1 = NewButton(this, kCopyCaption, kFontHeight);
-    Button2 = NewButton(this, kCloseCaption, kFontHeight);
-    Label1 = NewLabel(this, kYearsCaption, kFontHeight, nullptr);
-    Label2 = NewLabel(this, kMonthsCaption, kFontHeight, nullptr);
-    Label3 = NewLabel(this, kDaysCaption, kFontHeight, nullptr);
+    Memo1 = NewAnswerText();
+    Button1 = NewButton(this, kToolCopyCaption, kToolFontHeight);
+    Button2 = NewButton(this, kToolCloseCaption, kToolFontHeight);
+    Label1 = NewLabel(this, kToolYearsCaption, kToolFontHeight, nullptr);
+    Label2 = NewLabel(this, kToolMonthsCaption, kToolFontHeight, nullptr);
+    Label3 = NewLabel(this, kToolDaysCaption, kToolFontHeight, nullptr);
 
     NameComponents({
         {MaskEdit1, "MaskEdit1"},
@@ -142,18 +132,11 @@ void ConsequencesWindow::SetTabOrder() {
     QList<QWidget*> order = {MaskEdit1, MaskEdit2, MaskEdit3};
     order += Facts1->TabOrder();
     order += {Memo1, Button1, Button2};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
+    ChainTabOrder(order);
 }
 
 void ConsequencesWindow::Open(const std::optional<std::array<std::string, 3>>& lastResult) {
-    if (lastResult) {
-        const std::array<MaskedField*, 3> fields = {MaskEdit1, MaskEdit2, MaskEdit3};
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            fields[i]->SetText((*lastResult)[i]);
-        }
-    }
+    SeedTerm({MaskEdit1, MaskEdit2, MaskEdit3}, lastResult);
     Present();
     MaskEdit1->setFocus(Qt::OtherFocusReason);
     MaskEdit1->SelectAll();

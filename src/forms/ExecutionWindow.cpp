@@ -26,11 +26,10 @@
 namespace zarn {
 namespace {
 
-// Client width and font, in pixels of the 120 pixels-per-inch layout; the height follows
+// Client width, in pixels of the 120 pixels-per-inch layout; the height follows
 // the timeline at the bottom.
 constexpr int kMargin = 16;
 constexpr int kClientWidth = kMargin + kCaseFactsPanelWidth + kMargin;
-constexpr int kFormFontHeight = 13;
 // A label's caption sits this much below the top of the field on its right.
 constexpr int kLabelDrop = 8;
 constexpr int kFieldHeight = 24;
@@ -54,17 +53,12 @@ constexpr int kChoiceLeft = 352;
 constexpr int kChoiceWidth = 184;
 constexpr int kButtonLeft = kMargin + kCaseFactsPanelWidth - kButtonWidth;
 
-constexpr const char* kYearsCaption = "Pena - ANOS:";
-constexpr const char* kMonthsCaption = "MESES:";
-constexpr const char* kDaysCaption = "DIAS:";
 constexpr const char* kStartCaption = "In\xED"
                                       "cio (data-base):";
 constexpr const char* kRemicaoCaption = "Dias de remi\xE7\xE3o:";
 constexpr const char* kRegimeCaption = "Regime inicial:";
 constexpr const char* kConventionCaption = "Contagem:";
 constexpr const char* kAnswerCaption = "Datas da execu\xE7\xE3o:";
-constexpr const char* kCalculaCaption = "&Calcula";
-constexpr const char* kCopiarCaption = "C&opiar";
 constexpr const char* kRegimeFromTerm = "conforme a pena";
 
 constexpr MaskSetup kStartMask = {kDateMask, "  /  /    "};
@@ -80,8 +74,7 @@ constexpr std::array<CountingConvention, 2> kConventions = {CountingConvention::
 } // namespace
 
 ExecutionWindow::ExecutionWindow(QWidget* parent)
-    : ToolWindow(parent, "ExecutionWindow", kExecutionCaption, kExecutionHelpContext,
-                 kFormFontHeight) {
+    : ToolWindow(parent, "ExecutionWindow", kExecutionCaption, kExecutionHelpContext) {
     CreateControls();
     PlaceControls();
     ConnectHandlers();
@@ -96,20 +89,18 @@ void ExecutionWindow::CreateControls() {
     Facts = new CaseFactsPanel(this);
     RemicaoField = NewMaskedField(this, kRemicaoMask);
     CreateChoices();
-    CalculaButton = NewButton(this, kCalculaCaption, kFormFontHeight);
-    CopiarButton = NewButton(this, kCopiarCaption, kFormFontHeight);
-    AnswerText = new QPlainTextEdit(this);
-    AnswerText->setReadOnly(true);
-    AnswerText->setTabChangesFocus(true);
+    CalculaButton = NewButton(this, kToolCalculaCaption, kToolFontHeight);
+    CopiarButton = NewButton(this, kToolCopyBesideCalculaCaption, kToolFontHeight);
+    AnswerText = NewAnswerText();
     Timeline = new ExecutionTimeline(this);
-    YearsLabel = NewLabel(this, kYearsCaption, kFormFontHeight, nullptr);
-    MonthsLabel = NewLabel(this, kMonthsCaption, kFormFontHeight, nullptr);
-    DaysLabel = NewLabel(this, kDaysCaption, kFormFontHeight, nullptr);
-    StartLabel = NewLabel(this, kStartCaption, kFormFontHeight, nullptr);
-    RemicaoLabel = NewLabel(this, kRemicaoCaption, kFormFontHeight, nullptr);
-    RegimeLabel = NewLabel(this, kRegimeCaption, kFormFontHeight, nullptr);
-    ConventionLabel = NewLabel(this, kConventionCaption, kFormFontHeight, nullptr);
-    AnswerLabel = NewLabel(this, kAnswerCaption, kFormFontHeight, nullptr);
+    YearsLabel = NewLabel(this, kToolYearsCaption, kToolFontHeight, nullptr);
+    MonthsLabel = NewLabel(this, kToolMonthsCaption, kToolFontHeight, nullptr);
+    DaysLabel = NewLabel(this, kToolDaysCaption, kToolFontHeight, nullptr);
+    StartLabel = NewLabel(this, kStartCaption, kToolFontHeight, nullptr);
+    RemicaoLabel = NewLabel(this, kRemicaoCaption, kToolFontHeight, nullptr);
+    RegimeLabel = NewLabel(this, kRegimeCaption, kToolFontHeight, nullptr);
+    ConventionLabel = NewLabel(this, kConventionCaption, kToolFontHeight, nullptr);
+    AnswerLabel = NewLabel(this, kAnswerCaption, kToolFontHeight, nullptr);
     NameControls();
 
     for (MaskedField* field : {YearsField, MonthsField, DaysField, StartField, RemicaoField}) {
@@ -229,20 +220,13 @@ void ExecutionWindow::SetTabOrder() {
     order.append(Facts->TabOrder());
     order.append(
         {RemicaoField, RegimeChoice, ConventionChoice, CalculaButton, CopiarButton, AnswerText});
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
+    ChainTabOrder(order);
 }
 
 void ExecutionWindow::Open(const std::optional<std::array<std::string, 3>>& term, DayNumber today) {
     Present();
 
-    if (term) {
-        const std::array<MaskedField*, 3> fields = {YearsField, MonthsField, DaysField};
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            fields[i]->SetText((*term)[i]);
-        }
-    }
+    SeedTerm({YearsField, MonthsField, DaysField}, term);
     UseCalendarDateSettings();
     StartField->SetText(WriteDateText(today));
     StartField->setFocus(Qt::OtherFocusReason);

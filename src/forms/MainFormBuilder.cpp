@@ -89,7 +89,7 @@ void MainFormBuilder::CreateControls() {
     m_form.Button5 = NewButton(client, "Ca&lend\xE1rio", kCaptionFontHeight);
     m_form.Button6 = NewButton(client, "&Sai", kCaptionFontHeight);
 
-    const std::array<std::pair<QObject*, const char*>, 21> names = {{
+    NameComponents({
         {m_form.Label1, "Label1"},         {m_form.Label2, "Label2"},
         {m_form.StatusBar1, "StatusBar1"}, {m_form.Edit1, "Edit1"},
         {m_form.Label3, "Label3"},         {m_form.Label4, "Label4"},
@@ -101,10 +101,7 @@ void MainFormBuilder::CreateControls() {
         {m_form.Button2, "Button2"},       {m_form.Button3, "Button3"},
         {m_form.Button4, "Button4"},       {m_form.Button5, "Button5"},
         {m_form.Button6, "Button6"},
-    }};
-    for (const auto& [object, name] : names) {
-        object->setObjectName(QString::fromLatin1(name));
-    }
+    });
 
     // The notice line: disabled, borderless, on the window's face, never focused.
     m_form.Edit1->setFont(LayoutFont(client, kTitleFontHeight, true));

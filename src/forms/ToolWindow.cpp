@@ -2,22 +2,40 @@
 
 #include "help/HelpContext.h"
 #include "widgets/FormFonts.h"
+#include "widgets/MaskedField.h"
 #include "widgets/QtText.h"
 
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
 
 namespace zarn {
 
-ToolWindow::ToolWindow(QWidget* parent, const char* name, const char* menuCaption, int helpContext,
-                       int fontHeight)
+ToolWindow::ToolWindow(QWidget* parent, const char* name, const char* menuCaption, int helpContext)
     : QWidget(parent, Qt::Window) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(WithoutMnemonics(ToQString(menuCaption)));
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(LayoutFont(this, fontHeight, false));
+    setFont(LayoutFont(this, kToolFontHeight, false));
     SetHelpContext(this, helpContext);
+}
+
+QPlainTextEdit* ToolWindow::NewAnswerText() {
+    auto* text = new QPlainTextEdit(this);
+    text->setReadOnly(true);
+    text->setTabChangesFocus(true);
+    return text;
+}
+
+void ToolWindow::SeedTerm(const std::array<MaskedField*, 3>& fields,
+                          const std::optional<std::array<std::string, 3>>& term) {
+    if (!term) {
+        return;
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i]->SetText((*term)[i]);
+    }
 }
 
 void ToolWindow::Present() {

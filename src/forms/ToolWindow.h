@@ -2,19 +2,47 @@
 
 // The window that every analysis window of the Ferramentas menu is: a top-level window of
 // the main window with its object name, its title (the menu item's caption without the
-// "&"), the window font at a character height of the 120 pixels-per-inch layout and its
-// help context; closing it only hides it and never ends the program; it first opens over
-// the main window.
+// "&"), the analysis windows' font and its help context; closing it only hides it and never
+// ends the program; it first opens over the main window.
 
+#include <QList>
 #include <QWidget>
+#include <array>
+#include <optional>
+#include <string>
+
+class QPlainTextEdit;
 
 namespace zarn {
+
+class MaskedField;
+
+// The character height of the analysis windows' font, in pixels of the 120 pixels-per-inch
+// layout.
+inline constexpr int kToolFontHeight = 13;
+
+// Captions the analysis windows share.
+inline constexpr const char* kToolYearsCaption = "Pena - ANOS:";
+inline constexpr const char* kToolMonthsCaption = "MESES:";
+inline constexpr const char* kToolDaysCaption = "DIAS:";
+inline constexpr const char* kToolCalculaCaption = "&Calcula";
+inline constexpr const char* kToolCopyCaption = "&Copiar";
+// Copiar beside a Calcula, which has the C.
+inline constexpr const char* kToolCopyBesideCalculaCaption = "C&opiar";
+inline constexpr const char* kToolCloseCaption = "&Fechar";
 
 class ToolWindow : public QWidget {
     Q_OBJECT
 protected:
-    ToolWindow(QWidget* parent, const char* name, const char* menuCaption, int helpContext,
-               int fontHeight);
+    ToolWindow(QWidget* parent, const char* name, const char* menuCaption, int helpContext);
+
+    // A read-only text for the window's answer, which Tab leaves for the next control.
+    QPlainTextEdit* NewAnswerText();
+
+    // Writes a term's years, months and days into the three fields, when there is a term;
+    // without one the fields keep what was typed there.
+    static void SeedTerm(const std::array<MaskedField*, 3>& fields,
+                         const std::optional<std::array<std::string, 3>>& term);
 
     // Shows the window, out of its minimised state and in front of the others, with the
     // keyboard.

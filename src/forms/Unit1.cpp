@@ -16,6 +16,7 @@
 #include "help/HelpRequests.h"
 #include "widgets/CopyCommand.h"
 #include "widgets/DialogKeys.h"
+#include "widgets/FormLayout.h"
 #include "widgets/Guarded.h"
 #include "widgets/MaskedField.h"
 #include "widgets/NoticeBar.h"
@@ -27,7 +28,6 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QPushButton>
-#include <array>
 
 namespace zarn {
 
@@ -108,12 +108,8 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::SetTabOrder() {
-    const std::array<QWidget*, 11> order = {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4,
-                                            MaskEdit5, Button1,   Button2,   Button3,
-                                            Button4,   Button5,   Button6};
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
+    ChainTabOrder({MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, Button1, Button2, Button3,
+                   Button4, Button5, Button6});
 }
 
 bool TForm1::event(QEvent* event) {

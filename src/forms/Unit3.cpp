@@ -82,7 +82,7 @@ void TForm3::CreateControls() {
                       kFormFontHeight, nullptr);
     Label3 = NewLabel(this, "Data do t\xE9rmino do cumprimento da pena:", kFormFontHeight, nullptr);
 
-    const std::array<std::pair<QObject*, const char*>, 12> names = {{
+    NameComponents({
         {MaskEdit1, "MaskEdit1"},
         {Button2, "Button2"},
         {Button1, "Button1"},
@@ -95,10 +95,7 @@ void TForm3::CreateControls() {
         {Label5, "Label5"},
         {Label2, "Label2"},
         {Label3, "Label3"},
-    }};
-    for (const auto& [object, name] : names) {
-        object->setObjectName(QString::fromLatin1(name));
-    }
+    });
 
     for (QLineEdit* field : {static_cast<QLineEdit*>(MaskEdit1), Edit1, Edit2, Edit3,
                              static_cast<QLineEdit*>(MaskEdit2)}) {
@@ -181,9 +178,7 @@ void TForm3::SetTabOrder() {
     if (MonthCalendar1) {
         order.prepend(MonthCalendar1);
     }
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
+    ChainTabOrder(order);
 }
 
 void TForm3::showEvent(QShowEvent* event) {

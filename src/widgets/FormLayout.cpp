@@ -46,6 +46,12 @@ void PlaceWidget(QWidget* widget, const Place& place) {
                         Scaled(scale, place.Width), Scaled(scale, place.Height));
 }
 
+void ChainTabOrder(const QList<QWidget*>& order) {
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
 void PlaceLabel(QLabel* label, const Place& place) {
     const QWidget* scale = label->parentWidget();
     label->move(Scaled(scale, place.Left), Scaled(scale, place.Top));

@@ -55,6 +55,9 @@ void NameComponents(std::initializer_list<ComponentName> names);
 
 void PlaceWidget(QWidget* widget, const Place& place);
 
+// Tab goes from each control to the next one of the list, in its order.
+void ChainTabOrder(const QList<QWidget*>& order);
+
 // A label's size follows its caption.
 void PlaceLabel(QLabel* label, const Place& place);
 
