@@ -3,9 +3,9 @@
 
 #include "engine/CalcRecord.h"
 
+#include "engine/CalcFlow.h"
 #include "engine/CalcState.h"
 #include "engine/Calculation.h"
-#include "engine/NumberText.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -28,16 +28,9 @@ public:
         return outcome;
     }
 
-    // Continua, then Calcula: the result texts lose their blanks in place and become the
-    // term fields ("0" leaves a field empty).
+    // Continua, then Calcula: the results carried into the term fields.
     CalcOutcome ContinuaThen(const std::string& operation) {
-        std::string* texts[] = {&m_state.OutYearsText, &m_state.OutMonthsText, &m_state.OutDaysText,
-                                &m_state.OutFinesText};
-        std::string fields[4];
-        for (int i = 0; i < 4; ++i) {
-            *texts[i] = RemoveBlanks(*texts[i]);
-            fields[i] = *texts[i] == "0" ? "" : *texts[i];
-        }
+        const TermFieldTexts fields = CarryResultsForward(m_state);
         return Calcula(fields[0], fields[1], fields[2], fields[3], operation);
     }
 
