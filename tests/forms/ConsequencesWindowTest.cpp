@@ -56,13 +56,6 @@ QString AnalysisOf(long long termDays, const CaseFacts& facts) {
     return ToQString(WriteConsequences(AnalyseConsequences(termDays, facts).Answers, facts));
 }
 
-void TypeInto(MaskedField* field, const QString& text) {
-    field->setFocus();
-    field->SelectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-}
-
 } // namespace
 
 class ConsequencesWindowTest : public QObject {
@@ -118,7 +111,7 @@ void ConsequencesWindowTest::SeededWithTheLastResultOrKeepsWhatWasTyped() {
     QCOMPARE(w->Memo1->toPlainText(), AnalysisOf(5 * 360 + 10 * 30, {}));
 
     // What the user types stays when the last Calcula gave no result...
-    TypeInto(w->MaskEdit3, QStringLiteral("7"));
+    MainWindowHarness::TypeInto(w->MaskEdit3, QStringLiteral("7"));
     w->close();
     QVERIFY(MainCalcula(h, "", "12", "+1/6"));
     OpenFromMenu(h);
@@ -138,7 +131,7 @@ void ConsequencesWindowTest::TextFollowsTheTermAndTheFacts() {
     MainWindowHarness h;
     ConsequencesWindow* w = OpenFromMenu(h);
     QVERIFY(w);
-    TypeInto(w->MaskEdit1, QStringLiteral("5"));
+    MainWindowHarness::TypeInto(w->MaskEdit1, QStringLiteral("5"));
     QVERIFY(w->Memo1->toPlainText().contains(QStringLiteral("Regime inicial: semiaberto")));
 
     QTest::mouseClick(w->Facts1->Reincidente, Qt::LeftButton);
@@ -147,11 +140,11 @@ void ConsequencesWindowTest::TextFollowsTheTermAndTheFacts() {
     QCOMPARE(w->Memo1->toPlainText(), AnalysisOf(1800, repeat));
     QVERIFY(w->Memo1->toPlainText().contains(QStringLiteral("Regime inicial: fechado")));
 
-    TypeInto(w->Facts1->Detracao, QStringLiteral("400"));
+    MainWindowHarness::TypeInto(w->Facts1->Detracao, QStringLiteral("400"));
     repeat.DetracaoDays = 400;
     QCOMPARE(w->Memo1->toPlainText(), AnalysisOf(1800, repeat));
 
-    TypeInto(w->MaskEdit2, QStringLiteral("6"));
+    MainWindowHarness::TypeInto(w->MaskEdit2, QStringLiteral("6"));
     QCOMPARE(w->Memo1->toPlainText(), AnalysisOf(1800 + 180, repeat));
 }
 
@@ -182,9 +175,9 @@ void ConsequencesWindowTest::RefusedTermShowsTheCalculatorsMessage() {
     MainWindowHarness h;
     ConsequencesWindow* w = OpenFromMenu(h);
     QVERIFY(w);
-    TypeInto(w->MaskEdit1, years);
-    TypeInto(w->MaskEdit2, months);
-    TypeInto(w->MaskEdit3, days);
+    MainWindowHarness::TypeInto(w->MaskEdit1, years);
+    MainWindowHarness::TypeInto(w->MaskEdit2, months);
+    MainWindowHarness::TypeInto(w->MaskEdit3, days);
     QCOMPARE(w->Memo1->toPlainText(), message);
     // What was typed stays, to be mended.
     QCOMPARE(MainWindowHarness::Text(w->MaskEdit2).trimmed(), months);
@@ -194,7 +187,7 @@ void ConsequencesWindowTest::CopiarPutsTheWholeTextOnTheClipboard() {
     MainWindowHarness h;
     ConsequencesWindow* w = OpenFromMenu(h);
     QVERIFY(w);
-    TypeInto(w->MaskEdit1, QStringLiteral("3"));
+    MainWindowHarness::TypeInto(w->MaskEdit1, QStringLiteral("3"));
     const QString text = w->Memo1->toPlainText();
     QVERIFY(text.endsWith(QStringLiteral("requisitos subjetivos.")));
 

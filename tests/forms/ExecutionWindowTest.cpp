@@ -53,14 +53,6 @@ public:
         Enter();
     }
 
-    // Types into a masked field over its whole text, as a user does.
-    void TypeInto(MaskedField* field, const QString& text) {
-        field->setFocus();
-        field->SelectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        field->SelectAll();
-        QTest::keyClicks(field, text);
-    }
     void Ask(const QString& years, const QString& start) {
         TypeInto(W()->YearsField, years);
         TypeInto(W()->StartField, start);

@@ -78,6 +78,14 @@ public:
     }
 
     static QString Text(const MaskedField* field) { return ToQString(field->Text()); }
+    // Types into a masked field over its whole text, as a user does.
+    static void TypeInto(MaskedField* field, const QString& text) {
+        field->setFocus();
+        field->SelectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        field->SelectAll();
+        QTest::keyClicks(field, text);
+    }
     QString Clipboard() const { return QApplication::clipboard()->text(); }
     QString Result() const { return Window->Edit2->text(); }
     // Only Calcula, or only Continua, carries the Default flag.
