@@ -1,19 +1,22 @@
 #pragma once
 
 // The flags of the facts of a case, which the analysis subcommands share:
-//   --detencao --reincidente --desfavoraveis --violencia --culposo --menor21 --maior70
-//   --inciso X --detracao N
+//   --detencao --natureza N --data-crime D --tentativa --violencia --culposo
+//   --violencia-sexual-mulher --reincidente --especifico --anterior-culposo
+//   --maus-antecedentes --desfavoraveis --menor21 --maior70 --inciso X --detracao N
 // read into CaseFacts, any other flags the subcommand takes collected by name, and the
 // positional arguments left in order. An argument is a flag when it starts with "--";
-// the value of --inciso, --detracao and of another flag that takes one is the next
-// argument, which must not itself start with "--". A flag given twice keeps its last value.
+// the value of a flag that takes one is the next argument, which must not itself start with
+// "--". A flag given twice keeps its last value. --inciso sets the facts it implies once
+// every flag is read.
 //
 // Refusals, ready to return as the subcommand's result:
-// - an unknown flag, a flag without its value, an inciso of no known name: usage errors
-//   (exit 2), the message naming the flag and what was given;
-// - a detracao that is not a whole number of days, or beyond any term: an input error
-//   (exit 1), like an argument its field refuses. A negative one is left to the analyses,
-//   which refuse it with their own message.
+// - an unknown flag, a flag without its value, an inciso or a natureza of no known name:
+//   usage errors (exit 2), the message naming the flag and what was given;
+// - a detracao that is not a whole number of days, or beyond any term, a date of the crime
+//   that does not read as a date, an inciso that contradicts a fact given, facts that
+//   contradict each other: input errors (exit 1), the message naming both facts. A negative
+//   detracao is left to the analyses, which refuse it with their own message.
 // Texts are Windows-1252.
 
 #include "cli/Command.h"

@@ -8,6 +8,8 @@
 #include "cli/TermArguments.h"
 #include "law/Consequences.h"
 #include "law/ConsequencesText.h"
+#include "law/IncisoName.h"
+#include "law/LawByDate.h"
 
 #include <array>
 
@@ -28,11 +30,12 @@ constexpr std::string_view kHelpLead =
 constexpr std::string_view kHelpJson =
     "            --json          um objeto JSON numa linha, com pena_dias, regime,\n"
     "                            substituicao, sursis, livramento_fracao,\n"
-    "                            livramento_dias, progressao_percentual,\n"
-    "                            progressao_dias, prescricao_punitiva_meses e\n"
-    "                            prescricao_executoria_meses (null onde n\xE3o cabe)\n";
-
-constexpr double kPercent = 100.0;
+    "                            livramento_dias, livramento_vedado_por,\n"
+    "                            progressao_fracao, progressao_percentual,\n"
+    "                            progressao_dias, progressao_inciso,\n"
+    "                            progressao_lei, prescricao_punitiva_meses,\n"
+    "                            prescricao_executoria_meses e notas (null onde\n"
+    "                            n\xE3o cabe)\n";
 
 Json TextOrNull(std::string_view text) {
     return text.empty() ? Json::Null() : Json::String(text);
@@ -40,9 +43,7 @@ Json TextOrNull(std::string_view text) {
 
 Json AnswersJson(const Consequences& answers) {
     const ParoleAnswer& parole = answers.Parole;
-    const ProgressionAnswer& progression = answers.Progression;
-    const double percent = kPercent * static_cast<double>(progression.Share.Numerator) /
-                           static_cast<double>(progression.Share.Denominator);
+    const ProgressionRule& progression = answers.Progression.Rule;
     return Json::Object({
         {"pena_dias", Json::Integer(answers.TermDays)},
         {"regime", Json::String(RegimeName(answers.Regime.Initial))},
@@ -51,10 +52,17 @@ Json AnswersJson(const Consequences& answers) {
         {"livramento_fracao",
          parole.Possible ? Json::String(FractionText(parole.Share)) : Json::Null()},
         {"livramento_dias", parole.Possible ? Json::Integer(parole.Days) : Json::Null()},
-        {"progressao_percentual", Json::Number(percent)},
-        {"progressao_dias", Json::Integer(progression.Days)},
+        {"livramento_vedado_por",
+         parole.Bar == ParoleBar::Barred ? Json::String(parole.Source.Article) : Json::Null()},
+        {"progressao_fracao", Json::String(ShareText(progression))},
+        {"progressao_percentual", Json::Number(SharePercent(progression.Share))},
+        {"progressao_dias", Json::Integer(answers.Progression.Days)},
+        {"progressao_inciso",
+         progression.Which ? Json::String(IncisoName(*progression.Which)) : Json::Null()},
+        {"progressao_lei", Json::String(progression.Source.Wording.Law)},
         {"prescricao_punitiva_meses", Json::Integer(answers.Prescription.PunitivaMonths)},
         {"prescricao_executoria_meses", Json::Integer(answers.Prescription.ExecutoriaMonths)},
+        {"notas", Json::Strings(answers.Notes)},
     });
 }
 

@@ -43,7 +43,9 @@ constexpr std::string_view kHelpOwn =
     "            --json          um objeto JSON numa linha, com convencao,\n"
     "                            progressoes (regime, dias e a_partir_de de cada\n"
     "                            uma), livramento (fracao, dias e a_partir_de, ou\n"
-    "                            null) e termino\n";
+    "                            null), termino (o fim do cumprimento, pelo limite\n"
+    "                            do art. 75 onde ele vale), termino_pena_total,\n"
+    "                            art75_limite_anos, integralmente_cumprida e notas\n";
 
 constexpr std::string_view kUnknownRegime =
     " n\xE3o \xE9 um regime (use fechado, semiaberto ou aberto).";
@@ -107,6 +109,10 @@ Json MilestoneJson(const Milestone& milestone, std::pair<std::string_view, Json>
     });
 }
 
+Json DayOrNull(std::optional<DayNumber> day) {
+    return day ? Json::String(WriteDayMonthYear(*day)) : Json::Null();
+}
+
 Json DatesJson(const ExecutionDates& dates) {
     std::vector<Json> progressions;
     for (const ProgressionDate& progression : dates.Progressions) {
@@ -116,6 +122,7 @@ Json DatesJson(const ExecutionDates& dates) {
     const auto convention =
         std::find_if(kConventions.begin(), kConventions.end(),
                      [&](const ConventionName& c) { return c.Convention == dates.Convention; });
+    const bool dated = !dates.FullyServed;
     return Json::Object({
         {"convencao", Json::String(convention->Json)},
         {"progressoes", Json::List(progressions)},
@@ -123,7 +130,11 @@ Json DatesJson(const ExecutionDates& dates) {
          dates.Parole ? MilestoneJson(*dates.Parole,
                                       {"fracao", Json::String(FractionText(dates.Parole->Share))})
                       : Json::Null()},
-        {"termino", Json::String(WriteDayMonthYear(dates.LastDay))},
+        {"termino", DayOrNull(dated ? std::optional(dates.EndOfServing()) : std::nullopt)},
+        {"termino_pena_total", DayOrNull(dated ? std::optional(dates.LastDay) : std::nullopt)},
+        {"art75_limite_anos", dates.Cap ? Json::Integer(dates.Cap->Years) : Json::Null()},
+        {"integralmente_cumprida", Json::Boolean(dates.FullyServed)},
+        {"notas", Json::Strings(dates.Notes)},
     });
 }
 

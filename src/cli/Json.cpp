@@ -66,6 +66,10 @@ Json Json::Integer(long long value) {
     return Json(std::to_string(value));
 }
 
+Json Json::Boolean(bool value) {
+    return Json(value ? "true" : "false");
+}
+
 Json Json::Number(double value) {
     if (!std::isfinite(value)) {
         return Null();
@@ -88,6 +92,14 @@ Json Json::List(const std::vector<Json>& items) {
         out += item.Text();
     }
     return Json(out + "]");
+}
+
+Json Json::Strings(const std::vector<std::string>& texts) {
+    std::vector<Json> items;
+    for (const std::string& text : texts) {
+        items.push_back(String(text));
+    }
+    return List(items);
 }
 
 Json Json::Object(const std::vector<std::pair<std::string_view, Json>>& members) {

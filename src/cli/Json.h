@@ -16,11 +16,13 @@ class Json {
 public:
     static Json Null();
     static Json Integer(long long value);
+    static Json Boolean(bool value);
     // The shortest text that reads back as the value ("12.5", "16"); null when the value is
     // not finite, which JSON cannot write.
     static Json Number(double value);
     static Json String(std::string_view text);
     static Json List(const std::vector<Json>& items);
+    static Json Strings(const std::vector<std::string>& texts);
     static Json Object(const std::vector<std::pair<std::string_view, Json>>& members);
 
     const std::string& Text() const { return m_text; }

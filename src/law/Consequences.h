@@ -7,11 +7,13 @@
 
 #include "law/CaseFacts.h"
 #include "law/Fraction.h"
+#include "law/LawByDate.h"
 #include "law/LegalSource.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zarn {
 
@@ -22,17 +24,20 @@ inline constexpr long long kLargestTermDays = 360LL * 1000000000LL;
 struct RegimeAnswer {
     Regime Initial = Regime::Aberto;
     long long TermDays = 0;        // the term the regime is fixed on: the term less detracao
+    bool FullyServed = false;      // the detracao reaches the whole term (CP art. 42)
     bool EasedForDetencao = false; // the table gave fechado, detencao starts in semiaberto
+    bool HarsherExists = false;    // a harsher regime could still be fixed with reasons
     LegalSource Source;
 };
 
 struct SubstitutionAnswer {
     bool Possible = false;
-    std::string_view Form; // empty when not possible
+    bool AtJudgesDiscretion = false;     // a repeat offender, not specific (art. 44 par. 3)
+    bool DependsOnCircumstances = false; // unfavourable circumstances (art. 44 III)
+    std::string_view Form;               // empty when not possible
     // What stands in the way, each on its own.
     bool TermOrViolenceBars = false; // above 4 years, or with violence, and not culposo
-    bool RepeatOffenceBars = false;  // par. 3 allows an exception
-    bool CircumstancesBar = false;
+    bool RepeatOffenceBars = false;  // a specific repeat offender in a doloso crime
     LegalSource Source;
 };
 
@@ -40,24 +45,24 @@ struct SursisAnswer {
     bool Possible = false;
     std::string_view Period;             // "2 a 4 anos", "4 a 6 anos"; empty when not possible
     bool SubstitutionComesFirst = false; // not possible because substitution is
+    bool HealthCouldOpen = false;        // the age ground's other conditions hold
     LegalSource Source;
 };
 
-enum class ParoleBar { None, TermTooShort, BarredByInciso };
+enum class ParoleBar { None, TermTooShort, Barred };
 
 struct ParoleAnswer {
     bool Possible = false;
     Fraction Share;     // meaningful when possible
     long long Days = 0; // floor(T x Share)
     ParoleBar Bar = ParoleBar::None;
-    LegalSource Source; // the parole rule, or the inciso that bars it
+    LegalSource Source; // the parole rule, or what bars it
+    std::vector<std::string> Notes;
 };
 
 struct ProgressionAnswer {
-    Inciso Which = Inciso::I;
-    Fraction Share;     // of the term: 16/100 ... 1/8
-    long long Days = 0; // floor(T x Share), before detracao and remicao
-    LegalSource Source;
+    ProgressionRule Rule; // the share, its inciso or law, and the readings
+    long long Days = 0;   // floor(T x share), before detracao and remicao
 };
 
 struct PrescriptionAnswer {
@@ -66,6 +71,7 @@ struct PrescriptionAnswer {
     long long PunitivaMonths = 0;                // halved where art. 115 applies
     long long ExecutoriaMonths = 0;              // increased, then halved where they apply
     bool Halved = false;
+    bool HalvingBarred = false; // sexual violence against a woman, Lei 15.160/2025
     bool IncreasedForRepeat = false;
     LegalSource Source;
 };
@@ -78,6 +84,7 @@ struct Consequences {
     ParoleAnswer Parole;
     ProgressionAnswer Progression;
     PrescriptionAnswer Prescription;
+    std::vector<std::string> Notes; // every reading and note of the answers, once each
 };
 
 // Either the answers or the message of the input that stopped them.
@@ -96,7 +103,7 @@ ParoleAnswer ParoleFor(long long termDays, const CaseFacts& facts);
 ProgressionAnswer FirstProgression(long long termDays, const CaseFacts& facts);
 PrescriptionAnswer PrescriptionFor(long long termDays, const CaseFacts& facts);
 
-// All of them, after checking the term and the detracao.
+// All of them, after checking the term, the detracao and that the facts hold together.
 ConsequencesOutcome AnalyseConsequences(long long termDays, const CaseFacts& facts);
 
 // The message for a term or a count of days the analyses cannot take; empty when they can.

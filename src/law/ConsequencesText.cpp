@@ -34,6 +34,12 @@ std::string TermParagraph(long long termDays) {
 }
 
 std::string RegimeParagraph(const RegimeAnswer& regime, const CaseFacts& facts) {
+    if (regime.FullyServed) {
+        return "Regime inicial: nenhum, pois a detra\xE7\xE3o de " + DayCount(facts.DetracaoDays) +
+               " alcan\xE7"
+               "a a pena inteira: pena integralmente cumprida" +
+               Cited(kDetracao) + ".";
+    }
     std::string text =
         "Regime inicial: " + std::string(RegimeName(regime.Initial)) + Cited(regime.Source) + ".";
     if (facts.DetracaoDays > 0) {
@@ -44,10 +50,13 @@ std::string RegimeParagraph(const RegimeAnswer& regime, const CaseFacts& facts) 
     if (regime.EasedForDetencao) {
         text += " A pena de deten\xE7\xE3o n\xE3o se inicia no regime fechado.";
     }
-    if (!facts.FavourableCircumstances) {
-        text += " Circunst\xE2ncias judiciais desfavor\xE1veis podem justificar regime mais "
-                "gravoso" +
-                Cited(kHarsherRegime) + ".";
+    if (regime.HarsherExists) {
+        text += " Regime mais gravoso s\xF3 com fundamenta\xE7\xE3o concreta" +
+                Cited(kHarsherRegime) +
+                ": n\xE3o bastam a gravidade abstrata do crime nem ser ele hediondo.";
+        if (!facts.FavourableCircumstances) {
+            text += " As circunst\xE2ncias judiciais desfavor\xE1veis podem fundament\xE1-lo.";
+        }
     }
     return text;
 }
@@ -64,10 +73,8 @@ std::vector<std::string_view> SubstitutionBars(long long termDays,
                        "a \xE0 pessoa");
     }
     if (substitution.RepeatOffenceBars) {
-        bars.push_back("reincid\xEAncia em crime doloso");
-    }
-    if (substitution.CircumstancesBar) {
-        bars.push_back("circunst\xE2ncias judiciais desfavor\xE1veis");
+        bars.push_back("reincid\xEAncia espec\xED"
+                       "fica em crime doloso (CP art. 44, II e \xA7 3\xBA)");
     }
     return bars;
 }
@@ -76,15 +83,23 @@ std::string SubstitutionParagraph(long long termDays, const SubstitutionAnswer& 
                                   const CaseFacts& facts) {
     std::string text = "Substitui\xE7\xE3o por penas restritivas de direitos: " +
                        Possibility(substitution.Possible);
-    if (substitution.Possible) {
-        return text + ", por " + std::string(substitution.Form) + Cited(substitution.Source) + ".";
+    if (!substitution.Possible) {
+        return text + Cited(substitution.Source) + ": " +
+               JoinReasons(SubstitutionBars(termDays, substitution, facts)) + ".";
     }
-    text += Cited(substitution.Source) + ": " +
-            JoinReasons(SubstitutionBars(termDays, substitution, facts)) + ".";
-    if (substitution.RepeatOffenceBars) {
-        text += " Ao reincidente a substitui\xE7\xE3o ainda pode ser admitida em caso "
-                "excepcional" +
-                Cited(kSubstitutionRepeatException) + ".";
+    if (substitution.AtJudgesDiscretion) {
+        text += ", a crit\xE9rio do juiz" + Cited(kSubstitutionRepeatException) +
+                ", se socialmente recomend\xE1vel ao reincidente em crime doloso que n\xE3o \xE9 "
+                "espec\xED"
+                "fico; a forma \xE9 " +
+                std::string(substitution.Form) + Cited(kSubstitutionForm) + ".";
+    } else {
+        text += ", por " + std::string(substitution.Form) + Cited(substitution.Source) + ".";
+    }
+    if (substitution.DependsOnCircumstances) {
+        text += " Com circunst\xE2ncias judiciais desfavor\xE1veis, depende de o juiz julgar a "
+                "substitui\xE7\xE3o suficiente" +
+                Cited(kSubstitutionSuffices) + ".";
     }
     return text;
 }
@@ -93,9 +108,9 @@ std::vector<std::string_view> SursisBars(long long termDays, const SursisAnswer&
                                          const CaseFacts& facts) {
     std::vector<std::string_view> bars;
     if (sursis.SubstitutionComesFirst) {
-        bars.push_back("cabe a substitui\xE7\xE3o da pena, que a precede");
+        bars.push_back("cabe a substitui\xE7\xE3o da pena, que a exclui (CP art. 77, III)");
     }
-    if (facts.RepeatOffender) {
+    if (RepeatInDolosoCrime(facts)) {
         bars.push_back("reincid\xEAncia em crime doloso");
     }
     if (!facts.FavourableCircumstances) {
@@ -120,12 +135,8 @@ std::string SursisParagraph(long long termDays, const SursisAnswer& sursis,
                std::string(sursis.Period) + Cited(sursis.Source) + ".";
     }
     text += Cited(sursis.Source) + ": " + JoinReasons(SursisBars(termDays, sursis, facts)) + ".";
-    const SursisRow& ageRow = kSursisRows.back();
-    const bool ageCouldHelp = termDays > kSursisRows.front().MaxDays &&
-                              termDays <= ageRow.MaxDays && !facts.Over70AtSentence &&
-                              !facts.RepeatOffender && facts.FavourableCircumstances &&
-                              !sursis.SubstitutionComesFirst;
-    if (ageCouldHelp) {
+    if (sursis.HealthCouldOpen) {
+        const SursisRow& ageRow = kSursisRows.back();
         text += " Por raz\xF5"
                 "es de sa\xFA"
                 "de, a suspens\xE3o alcan\xE7"
@@ -136,17 +147,45 @@ std::string SursisParagraph(long long termDays, const SursisAnswer& sursis,
     return text;
 }
 
-std::string ParoleDetails(const ParoleAnswer& parole) {
-    return "cab\xEDvel ap\xF3s o cumprimento de mais de " + FractionText(parole.Share) +
-           " da pena, " + DaysAndTerm(parole.Days);
+std::string ParoleDetails(const ParoleAnswer& parole, const CaseFacts& facts) {
+    std::string text = "cab\xEDvel ap\xF3s o cumprimento de mais de " + FractionText(parole.Share) +
+                       " da pena, " + DaysAndTerm(parole.Days);
+    text += Cited(parole.Source) +
+            ". Requisitos que o c\xE1lculo n\xE3o verifica: bom "
+            "comportamento, nenhuma falta grave nos \xFAltimos 12 meses" +
+            Cited(kParoleNoRecentFalta) +
+            ", aptid\xE3o para o trabalho e meios de subsist\xEAncia, repara\xE7\xE3o do dano" +
+            Cited(kParoleDamageRepair);
+    if (facts.Violence && !facts.Culposo) {
+        text += " e, no crime com viol\xEAncia ou grave amea\xE7"
+                "a, as condi\xE7\xF5"
+                "es pessoais" +
+                Cited(kParoleViolentCrime);
+    }
+    return text;
 }
 
-std::string ProgressionParagraph(const ProgressionAnswer& progression, Regime initial) {
-    std::string text = "Progress\xE3o de regime: " + PercentText(progression.Share, ',') +
-                       "% da pena, " + DaysAndTerm(progression.Days) +
-                       ", para a primeira progress\xE3o" + Cited(progression.Source) + ".";
+std::string ProgressionParagraph(const ProgressionAnswer& progression, Regime initial,
+                                 const CaseFacts& facts) {
+    const ProgressionRule& rule = progression.Rule;
+    std::string text = "Progress\xE3o de regime: " + ShareText(rule) + " da pena, " +
+                       DaysAndTerm(progression.Days) + ", para a primeira progress\xE3o" +
+                       CitedWithLaw(rule.Source) + ".";
     if (initial == Regime::Aberto) {
         text += " O regime inicial j\xE1 \xE9 o aberto.";
+    }
+    text += " Requisitos que o c\xE1lculo n\xE3o verifica: boa conduta carcer\xE1ria" +
+            Cited(kGoodConduct);
+    const DayNumber examFrom = DateFromCivil(kCriminologicalExamWording.InForce->Year,
+                                             kCriminologicalExamWording.InForce->Month,
+                                             kCriminologicalExamWording.InForce->Day);
+    if (facts.CrimeDate && *facts.CrimeDate < examFrom) {
+        text += "; o exame criminol\xF3gico da " + std::string(kCriminologicalExamWording.Law) +
+                " n\xE3o se exige para crime anterior a " +
+                WriteCivilDate(*kCriminologicalExamWording.InForce) + ".";
+    } else {
+        text +=
+            " e o exame criminol\xF3gico (" + std::string(kCriminologicalExamWording.Law) + ").";
     }
     return text;
 }
@@ -166,6 +205,12 @@ std::string PrescriptionParagraph(const PrescriptionAnswer& prescription) {
     if (prescription.Halved) {
         text += " Prazos reduzidos de metade pela idade" + Cited(kAgeHalving.Source) + ".";
     }
+    if (prescription.HalvingBarred) {
+        text += " Sem redu\xE7\xE3o de metade pela idade no crime de viol\xEAncia sexual contra a "
+                "mulher cometido desde " +
+                WriteCivilDate(*kSexualViolenceWording.InForce) + " (" +
+                std::string(kSexualViolenceWording.Law) + ").";
+    }
     if (prescription.EarlierPeriodYears) {
         text += " Para crime anterior a " + WriteCivilDate(*kPrescriptionWording.InForce) +
                 ", o prazo de base \xE9 de " + std::to_string(*prescription.EarlierPeriodYears) +
@@ -182,17 +227,19 @@ std::string PrescriptionParagraph(const PrescriptionAnswer& prescription) {
 
 std::string WriteConsequences(const Consequences& answers, const CaseFacts& facts) {
     const long long term = answers.TermDays;
-    return JoinAnalysis(
-        {
-            TermParagraph(term),
-            RegimeParagraph(answers.Regime, facts),
-            SubstitutionParagraph(term, answers.Substitution, facts),
-            SursisParagraph(term, answers.Sursis, facts),
-            ParoleParagraph(answers.Parole, ParoleDetails(answers.Parole)),
-            ProgressionParagraph(answers.Progression, answers.Regime.Initial),
-            PrescriptionParagraph(answers.Prescription),
-        },
-        CountingConvention::Base360);
+    std::vector<std::string> paragraphs{
+        TermParagraph(term),
+        RegimeParagraph(answers.Regime, facts),
+        SubstitutionParagraph(term, answers.Substitution, facts),
+        SursisParagraph(term, answers.Sursis, facts),
+        ParoleParagraph(answers.Parole, ParoleDetails(answers.Parole, facts)),
+        ProgressionParagraph(answers.Progression, answers.Regime.Initial, facts),
+        PrescriptionParagraph(answers.Prescription),
+    };
+    if (!answers.Notes.empty()) {
+        paragraphs.push_back(NotesParagraph(answers.Notes));
+    }
+    return JoinAnalysis(paragraphs, CountingConvention::Base360);
 }
 
 } // namespace zarn

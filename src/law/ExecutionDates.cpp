@@ -1,5 +1,6 @@
 #include "law/ExecutionDates.h"
 
+#include "law/LawTables.h"
 #include "law/LawTexts.h"
 
 #include <algorithm>
@@ -48,11 +49,20 @@ bool StartsInCalendar(DayNumber start) {
            std::trunc(start) <= kLastDayNumber;
 }
 
-// The last day of the term: the start shifted by the term less the deductions, less one
-// day, on the 360/30 base whatever the convention of the shares.
-std::optional<DayNumber> LastDayOf(DayNumber start, long long termDays, long long deducted) {
-    const std::optional<DayNumber> after =
-        LaySpan(start, std::max(0LL, termDays - deducted), CountingConvention::Base360);
+// law.md 1: the last day of a span of the term from the start, less the deductions. On the
+// base the start is shifted by what is left to serve; in calendar days the whole span is laid
+// on the calendar and the deductions taken off it in days.
+std::optional<DayNumber> LastDayOf(DayNumber start, long long spanDays, long long deducted,
+                                   CountingConvention convention) {
+    std::optional<DayNumber> after;
+    if (convention == CountingConvention::Base360) {
+        after = LaySpan(start, std::max(0LL, spanDays - deducted), CountingConvention::Base360);
+    } else {
+        after = LaySpan(start, spanDays, CountingConvention::Base360);
+        if (after) {
+            *after -= static_cast<DayNumber>(deducted);
+        }
+    }
     if (!after || *after - 1 < kFirstDayNumber) {
         return std::nullopt;
     }
@@ -66,6 +76,35 @@ std::optional<long long> CountedDaysOf(const ExecutionRequest& request, DayNumbe
     return CalendarDaysOfTerm(start, request.TermDays);
 }
 
+void AddNotes(std::vector<std::string>& all, const std::vector<std::string>& notes) {
+    for (const std::string& note : notes) {
+        if (std::find(all.begin(), all.end(), note) == all.end()) {
+            all.push_back(note);
+        }
+    }
+}
+
+// law.md 11: where the term passes the cap, serving ends when the cap is served; the
+// benefits still count on the whole term (Sumula 715). The deductions count against the cap
+// too (the law is silent: the favourable reading).
+bool LayCap(ExecutionDates& dates, std::optional<DayNumber> crimeDate) {
+    const Art75Cap cap = Art75CapFor(crimeDate);
+    const long long capDays = cap.Years * kDaysPerYearOnBase;
+    if (dates.TermDays <= capDays) {
+        return true;
+    }
+    dates.Cap = cap;
+    dates.CappedLastDay = LastDayOf(dates.Start, capDays, dates.DeductedDays, dates.Convention);
+    if (!dates.CappedLastDay) {
+        return false;
+    }
+    dates.Notes.emplace_back(kNoteArt75Benefits);
+    if (dates.DeductedDays > 0) {
+        dates.Notes.emplace_back(kNoteArt75Deductions);
+    }
+    return true;
+}
+
 // Each progression takes the share of what the earlier ones left of the term, from the
 // date of the one before; the deductions shorten the first, and what is left of them the
 // next.
@@ -75,7 +114,7 @@ bool LayProgressions(ExecutionDates& dates) {
     DayNumber from = dates.Start;
     for (const Regime to : RegimesAfter(dates.Initial)) {
         const std::optional<Milestone> due =
-            LayMilestone(from, remaining, dates.ProgressionRule.Share, deduction, dates.Convention);
+            LayMilestone(from, remaining, dates.Progression.Share, deduction, dates.Convention);
         if (!due) {
             return false;
         }
@@ -103,6 +142,9 @@ ExecutionOutcome ComputeExecutionDates(const ExecutionRequest& request) {
     const CaseFacts& facts = request.Facts;
     ExecutionOutcome outcome;
     outcome.Error = TermInputError(request.TermDays, facts.DetracaoDays, request.RemicaoDays);
+    if (outcome.Ok()) {
+        outcome.Error = FactsContradiction(facts);
+    }
     if (!outcome.Ok()) {
         return outcome;
     }
@@ -117,19 +159,25 @@ ExecutionOutcome ComputeExecutionDates(const ExecutionRequest& request) {
     dates.RemicaoDays = request.RemicaoDays;
     dates.DeductedDays = dates.DetracaoDays + dates.RemicaoDays;
     dates.Start = std::trunc(request.Start);
+    dates.Initial = request.InitialRegime.value_or(InitialRegime(dates.TermDays, facts).Initial);
+    dates.Progression = ProgressionRuleFor(facts);
+    dates.ParoleRule = ParoleFor(dates.TermDays, facts);
+    AddNotes(dates.Notes, dates.Progression.Notes);
+    AddNotes(dates.Notes, dates.ParoleRule.Notes);
+    dates.FullyServed = dates.DeductedDays >= dates.TermDays;
+    if (dates.FullyServed) {
+        return outcome;
+    }
+
     const std::optional<DayNumber> lastDay =
-        LastDayOf(dates.Start, dates.TermDays, dates.DeductedDays);
+        LastDayOf(dates.Start, dates.TermDays, dates.DeductedDays, dates.Convention);
     const std::optional<long long> counted = CountedDaysOf(request, dates.Start);
     if (!lastDay || !counted) {
         return DateOutOfRange();
     }
     dates.LastDay = *lastDay;
     dates.CountedDays = *counted;
-    dates.Initial = request.InitialRegime.value_or(InitialRegime(dates.TermDays, facts).Initial);
-    dates.ProgressionRule = FirstProgression(dates.TermDays, facts);
-    dates.ParoleRule = ParoleFor(dates.TermDays, facts);
-
-    if (!LayProgressions(dates) || !LayParole(dates)) {
+    if (!LayCap(dates, facts.CrimeDate) || !LayProgressions(dates) || !LayParole(dates)) {
         return DateOutOfRange();
     }
     return outcome;

@@ -8,6 +8,7 @@
 #include "law/CaseFacts.h"
 #include "law/Consequences.h"
 #include "law/Fraction.h"
+#include "law/LawByDate.h"
 #include "law/SpanLayout.h"
 
 #include <optional>
@@ -51,11 +52,20 @@ struct ExecutionDates {
     long long DeductedDays = 0; // both
     DayNumber Start = 0;
     Regime Initial = Regime::Aberto;
-    ProgressionAnswer ProgressionRule;         // the inciso, its share and its article
+    // The deductions reach the whole term: no dates are due (CP art. 42).
+    bool FullyServed = false;
+    ProgressionRule Progression;               // the share, its inciso or law, the readings
     std::vector<ProgressionDate> Progressions; // two from fechado, one from semiaberto
     ParoleAnswer ParoleRule;                   // whether parole is allowed, and why not
     std::optional<Milestone> Parole;
-    DayNumber LastDay = 0;
+    DayNumber LastDay = 0; // of the whole term; meaningless when FullyServed
+    // law.md 11: the cap of art. 75 where the term passes it, and the day serving ends then.
+    std::optional<Art75Cap> Cap;
+    std::optional<DayNumber> CappedLastDay;
+    std::vector<std::string> Notes; // every reading and note, once each
+
+    // The day serving ends: the capped one where art. 75 holds it.
+    DayNumber EndOfServing() const { return CappedLastDay.value_or(LastDay); }
 };
 
 struct ExecutionOutcome {
@@ -65,8 +75,9 @@ struct ExecutionOutcome {
     bool Ok() const { return Error.empty(); }
 };
 
-// Refuses a term or a count of days the analyses cannot take, a start outside the
-// calendar and any date that would leave 01/01/0001..31/12/9999, each with its message.
+// Refuses a term or a count of days the analyses cannot take, facts that contradict each
+// other, a start outside the calendar and any date that would leave 01/01/0001..31/12/9999,
+// each with its message.
 ExecutionOutcome ComputeExecutionDates(const ExecutionRequest& request);
 
 } // namespace zarn

@@ -3,6 +3,7 @@
 #include "law/LawTables.h"
 #include "law/LegalText.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -55,28 +56,70 @@ std::string DeductionsParagraph(const ExecutionDates& dates) {
            joined + ".";
 }
 
+std::string FullyServedParagraph(const ExecutionDates& dates) {
+    return "Pena integralmente cumprida" + Cited(kDetracao) + ": o tempo j\xE1 cumprido (" +
+           DayCount(dates.DeductedDays) +
+           ") alcan\xE7"
+           "a a pena inteira, e n\xE3o h\xE1 datas "
+           "a calcular.";
+}
+
 std::string ProgressionParagraph(const ProgressionDate& progression, bool first,
                                  const ExecutionDates& dates) {
     return "Progress\xE3o para o regime " + std::string(RegimeName(progression.To)) + ": " +
-           PercentText(progression.Due.Share, ',') +
-           (first ? "% da pena, " : "% do restante da pena, ") +
+           ShareText(dates.Progression) + (first ? " da pena, " : " do restante da pena, ") +
            MilestoneDays(progression.Due, dates.Convention) + std::string(kFromDate) +
-           WriteDayMonthYear(progression.Due.DueFrom) + Cited(dates.ProgressionRule.Source) + ".";
+           WriteDayMonthYear(progression.Due.DueFrom) + CitedWithLaw(dates.Progression.Source) +
+           ".";
 }
 
 std::string ParoleDetails(const ExecutionDates& dates) {
-    if (!dates.Parole) {
-        return {};
-    }
     const Milestone& parole = *dates.Parole;
     return "mais de " + FractionText(parole.Share) + " da pena, " +
            MilestoneDays(parole, dates.Convention) + std::string(kFromDate) +
-           WriteDayMonthYear(parole.DueFrom);
+           WriteDayMonthYear(parole.DueFrom) + Cited(dates.ParoleRule.Source);
 }
 
 std::string EndParagraph(const ExecutionDates& dates) {
-    return "T\xE9rmino da pena: " + WriteDayMonthYear(dates.LastDay) + ", contado o primeiro dia" +
-           Cited(kFirstDayCounts) + ".";
+    if (!dates.Cap) {
+        return "T\xE9rmino da pena: " + WriteDayMonthYear(dates.LastDay) +
+               ", contado o primeiro dia" + Cited(kFirstDayCounts) + ".";
+    }
+    return "T\xE9rmino da pena total: " + WriteDayMonthYear(dates.LastDay) +
+           ", contado o primeiro dia" + Cited(kFirstDayCounts) +
+           "; o cumprimento termina antes, pelo limite do art. 75.";
+}
+
+std::string CapParagraph(const ExecutionDates& dates) {
+    return "Fim do cumprimento pelo limite de " + std::to_string(dates.Cap->Years) + " anos" +
+           CitedWithLaw(dates.Cap->Source) + ": " + WriteDayMonthYear(*dates.CappedLastDay) +
+           Cited(kBenefitsOnTheWholeTerm) + ".";
+}
+
+// A paragraph and the day it speaks of, to put the dated ones in the order of their dates.
+struct DatedParagraph {
+    DayNumber Date;
+    std::string Text;
+};
+
+std::vector<DatedParagraph> DatedParagraphs(const ExecutionDates& dates) {
+    std::vector<DatedParagraph> dated;
+    for (std::size_t i = 0; i < dates.Progressions.size(); ++i) {
+        dated.push_back({dates.Progressions[i].Due.DueFrom,
+                         ProgressionParagraph(dates.Progressions[i], i == 0, dates)});
+    }
+    if (dates.Parole) {
+        dated.push_back(
+            {dates.Parole->DueFrom, ParoleParagraph(dates.ParoleRule, ParoleDetails(dates))});
+    }
+    if (dates.Cap) {
+        dated.push_back({*dates.CappedLastDay, CapParagraph(dates)});
+    }
+    dated.push_back({dates.LastDay, EndParagraph(dates)});
+    std::stable_sort(
+        dated.begin(), dated.end(),
+        [](const DatedParagraph& a, const DatedParagraph& b) { return a.Date < b.Date; });
+    return dated;
 }
 
 } // namespace
@@ -87,15 +130,23 @@ std::string WriteExecution(const ExecutionDates& dates) {
     if (!deductions.empty()) {
         paragraphs.push_back(deductions);
     }
-    if (dates.Progressions.empty()) {
-        paragraphs.push_back("No regime aberto desde o in\xED"
-                             "cio, n\xE3o h\xE1 progress\xE3o.");
+    if (dates.FullyServed) {
+        paragraphs.push_back(FullyServedParagraph(dates));
+    } else {
+        if (dates.Progressions.empty()) {
+            paragraphs.push_back("No regime aberto desde o in\xED"
+                                 "cio, n\xE3o h\xE1 progress\xE3o.");
+        }
+        if (!dates.Parole) {
+            paragraphs.push_back(ParoleParagraph(dates.ParoleRule, {}));
+        }
+        for (DatedParagraph& paragraph : DatedParagraphs(dates)) {
+            paragraphs.push_back(std::move(paragraph.Text));
+        }
     }
-    for (std::size_t i = 0; i < dates.Progressions.size(); ++i) {
-        paragraphs.push_back(ProgressionParagraph(dates.Progressions[i], i == 0, dates));
+    if (!dates.Notes.empty()) {
+        paragraphs.push_back(NotesParagraph(dates.Notes));
     }
-    paragraphs.push_back(ParoleParagraph(dates.ParoleRule, ParoleDetails(dates)));
-    paragraphs.push_back(EndParagraph(dates));
     return JoinAnalysis(paragraphs, dates.Convention);
 }
 

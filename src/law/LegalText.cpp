@@ -23,11 +23,16 @@ constexpr std::string_view kBase360Explained =
 constexpr std::string_view kCalendarDaysExplained =
     "as fra\xE7\xF5"
     "es tomadas dos dias do calend\xE1rio da pena inteira, do primeiro ao \xFAltimo, e "
-    "somadas em dias do calend\xE1rio";
+    "somadas em dias do calend\xE1rio; o t\xE9rmino \xE9 a pena posta no calend\xE1rio desde "
+    "o in\xED"
+    "cio, menos um dia, antecipado pelos dias de detra\xE7\xE3o e remi\xE7\xE3o";
 
 constexpr std::string_view kParoleTitle = "Livramento condicional: ";
 constexpr std::string_view kParoleTooShort = "incab\xEDvel, pena inferior a 2 anos";
 constexpr std::string_view kParoleBarred = "vedado";
+constexpr std::string_view kNotesTitle = "Leituras e observa\xE7\xF5"
+                                         "es:";
+constexpr std::string_view kNoteBullet = "- ";
 
 std::string ZeroPadded(unsigned value, std::size_t digits) {
     std::string text = std::to_string(value);
@@ -88,11 +93,31 @@ std::string_view ConventionName(CountingConvention convention) {
 std::string ParoleParagraph(const ParoleAnswer& parole, const std::string& details) {
     std::string text(kParoleTitle);
     if (parole.Possible) {
-        text += details;
-    } else {
-        text += parole.Bar == ParoleBar::BarredByInciso ? kParoleBarred : kParoleTooShort;
+        return text + details + ".";
     }
+    text += parole.Bar == ParoleBar::Barred ? kParoleBarred : kParoleTooShort;
     return text + Cited(parole.Source) + ".";
+}
+
+std::string CitedWithLaw(const LegalSource& source) {
+    const std::string_view law = source.Wording.Law;
+    if (law.empty()) {
+        return Cited(source);
+    }
+    if (law.starts_with(source.Article)) {
+        return " (" + std::string(law) + ")";
+    }
+    return " (" + std::string(source.Article) + ", " + std::string(law) + ")";
+}
+
+std::string NotesParagraph(const std::vector<std::string>& notes) {
+    std::string text(kNotesTitle);
+    for (const std::string& note : notes) {
+        text += kLineBreak;
+        text += kNoteBullet;
+        text += note;
+    }
+    return text;
 }
 
 std::string JoinAnalysis(const std::vector<std::string>& paragraphs,

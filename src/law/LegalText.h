@@ -41,8 +41,15 @@ std::string WriteCivilDate(const CivilDate& date);
 std::string_view ConventionName(CountingConvention convention);
 
 // The parole paragraph: "Livramento condicional: " and, where parole is allowed, the
-// details given, else why not (the term too short, or the inciso), with the article.
+// details given (with their citations), else why not (the term too short, or the bar),
+// with the article.
 std::string ParoleParagraph(const ParoleAnswer& parole, const std::string& details);
+
+// " (LEP art. 112, I, Lei 13.964/2019)": the article with the law that gave its wording.
+std::string CitedWithLaw(const LegalSource& source);
+
+// "Leituras e observa\xE7\xF5es:" and each note on a line of its own, led by a dash.
+std::string NotesParagraph(const std::vector<std::string>& notes);
 
 // The paragraphs, each on its own line with a blank line between, then the convention
 // used and the closing line.
