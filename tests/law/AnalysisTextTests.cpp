@@ -31,19 +31,29 @@ TEST(AnalysisText, FiveYearsWithTheDefaultFactsWholeText) {
     EXPECT_EQ(
         ConsequencesText(5 * kYear, {}),
         "Pena: 5 anos (1800 dias).\n\n"
-        "Regime inicial: semiaberto (CP art. 33, \xA7 2\xBA).\n\n"
+        "Regime inicial: semiaberto (CP art. 33, \xA7 2\xBA). Regime mais gravoso s\xF3 com "
+        "fundamenta\xE7\xE3o concreta (CP art. 33, \xA7 3\xBA; S\xFAmula 440 do STJ; S\xFAmulas "
+        "718 e 719 do STF): n\xE3o bastam a gravidade abstrata do crime nem ser ele hediondo.\n\n"
         "Substitui\xE7\xE3o por penas restritivas de direitos: incab\xEDvel (CP art. 44): pena "
         "acima de 4 anos em crime doloso.\n\n"
         "Suspens\xE3o condicional da pena (sursis): incab\xEDvel (CP art. 77): pena acima de 4 "
         "anos.\n\n"
         "Livramento condicional: cab\xEDvel ap\xF3s o cumprimento de mais de 1/3 da pena, 600 "
-        "dias (1 ano e 8 meses) (CP art. 83).\n\n"
+        "dias (1 ano e 8 meses) (CP art. 83, I). Requisitos que o c\xE1lculo n\xE3o verifica: bom "
+        "comportamento, nenhuma falta grave nos \xFAltimos 12 meses (CP art. 83, III, b), "
+        "aptid\xE3o para o trabalho e meios de subsist\xEAncia, repara\xE7\xE3o do dano (CP art. "
+        "83, IV).\n\n"
         "Progress\xE3o de regime: 16% da pena, 288 dias (9 meses e 18 dias), para a primeira "
-        "progress\xE3o (LEP art. 112, I).\n\n"
+        "progress\xE3o (LEP art. 112, I, Lei 13.964/2019). Requisitos que o c\xE1lculo n\xE3o "
+        "verifica: boa conduta carcer\xE1ria (LEP art. 112, \xA7 1\xBA) e o exame "
+        "criminol\xF3gico (Lei 14.843/2024).\n\n"
         "Prescri\xE7\xE3o pela pena aplicada (CP art. 109), retroativa e intercorrente (CP art. "
         "110, \xA7 1\xBA): da pretens\xE3o punitiva em 12 anos; da pretens\xE3o execut\xF3ria em "
         "12 anos (CP art. 110). A multa aplicada com a pena privativa de liberdade prescreve com "
         "ela (CP art. 114). Em concurso de crimes, cada um prescreve por si (CP art. 119).\n\n"
+        "Leituras e observa\xE7\xF5"
+        "es:\n"
+        "- Data do crime n\xE3o informada: aplicada a lei em vigor hoje.\n\n"
         "Conven\xE7\xE3o de contagem: base 360/30 (ano de 360 dias e m\xEAs de 30, cada prazo "
         "posto no calend\xE1rio pelos dias, depois os meses, depois os anos); fra\xE7\xF5"
         "es de dia desprezadas (CP art. 11).\n"
@@ -60,7 +70,9 @@ TEST(AnalysisText, ConsequencesSayWhatTheFactsCallFor) {
     CaseFacts detencao;
     detencao.Kind = Especie::Detencao;
     CaseFacts feminicide;
-    feminicide.ChosenInciso = Inciso::VIA;
+    feminicide.Nature = Natureza::Feminicidio;
+    CaseFacts violent;
+    violent.Violence = true;
     CaseFacts young;
     young.Under21AtCrime = true;
     CaseFacts detracao;
@@ -72,9 +84,16 @@ TEST(AnalysisText, ConsequencesSayWhatTheFactsCallFor) {
         bool present;
     };
     const Row rows[] = {
-        {kYear, unfavourable, "regime mais gravoso (CP art. 33, \xA7 3\xBA)", true},
-        {kYear, {}, "regime mais gravoso", false},
-        {kYear, repeat, "caso excepcional (CP art. 44, \xA7 3\xBA)", true},
+        {kYear, unfavourable, "desfavor\xE1veis podem fundament\xE1-lo", true},
+        {kYear,
+         {},
+         "Regime mais gravoso s\xF3 com fundamenta\xE7\xE3o concreta (CP art. 33, \xA7 3\xBA",
+         true},
+        {kYear, {}, "podem fundament", false},
+        // No harsher regime above fechado, nor for detencao in semiaberto.
+        {9 * kYear, {}, "Regime mais gravoso", false},
+        {9 * kYear, detencao, "Regime mais gravoso", false},
+        {kYear, repeat, "cab\xEDvel, a crit\xE9rio do juiz (CP art. 44, \xA7 3\xBA)", true},
         {kYear, {}, "(CP art. 44, \xA7 3\xBA)", false},
         {kYear - 1, {}, "Para crime anterior a 06/05/2010, o prazo de base \xE9 de 2 anos", true},
         {kYear, {}, "06/05/2010", false},
@@ -85,16 +104,21 @@ TEST(AnalysisText, ConsequencesSayWhatTheFactsCallFor) {
         {2 * kYear, repeat, "(S\xFAmula 220 do STJ)", true},
         {2 * kYear, detracao, "detra\xE7\xE3o de 45 dias (CPP art. 387, \xA7 2\xBA)", true},
         {2 * kYear, {}, "prescreve com ela (CP art. 114)", true},
+        // Health reasons only where substitution is not possible (art. 77 III).
         {3 * kYear,
          {},
+         "sa\xFA"
+         "de",
+         false},
+        {3 * kYear, violent,
          "Por raz\xF5"
          "es de sa\xFA"
          "de",
          true},
         {kYear,
          {},
-         "para a primeira progress\xE3o (LEP art. 112, I). O regime inicial j\xE1 \xE9 o "
-         "aberto.",
+         "para a primeira progress\xE3o (LEP art. 112, I, Lei 13.964/2019). O regime inicial "
+         "j\xE1 \xE9 o aberto.",
          true},
     };
     for (const Row& row : rows) {
@@ -116,10 +140,13 @@ TEST(AnalysisText, SixYearsExecutionWholeText) {
         "Execu\xE7\xE3o da pena de 6 anos a partir de 10/01/2021, no regime inicial "
         "semiaberto.\n\n"
         "Progress\xE3o para o regime aberto: 16% da pena, 345 dias (11 meses e 15 dias), a "
-        "partir de 25/12/2021 (LEP art. 112, I).\n\n"
+        "partir de 25/12/2021 (LEP art. 112, I, Lei 13.964/2019).\n\n"
         "Livramento condicional: mais de 1/3 da pena, 720 dias (2 anos), a partir de "
-        "10/01/2023 (CP art. 83).\n\n"
+        "10/01/2023 (CP art. 83, I).\n\n"
         "T\xE9rmino da pena: 09/01/2027, contado o primeiro dia (CP art. 10).\n\n"
+        "Leituras e observa\xE7\xF5"
+        "es:\n"
+        "- Data do crime n\xE3o informada: aplicada a lei em vigor hoje.\n\n"
         "Conven\xE7\xE3o de contagem: base 360/30 (ano de 360 dias e m\xEAs de 30, cada prazo "
         "posto no calend\xE1rio pelos dias, depois os meses, depois os anos); fra\xE7\xF5"
         "es de dia desprezadas (CP art. 11).\n"
@@ -148,7 +175,8 @@ TEST(AnalysisText, ExecutionNamesItsConventionDeductionsAndEachDate) {
           "11/11/2021",
           "Progress\xE3o para o regime aberto: 16% do restante da pena, 294 dias do calend\xE1rio, "
           "a partir de 01/09/2022",
-          "T\xE9rmino da pena: 24/11/2026"}},
+          // The whole term laid on the calendar, less a day, then 45 days earlier.
+          "T\xE9rmino da pena: 25/11/2026"}},
         {CountingConvention::Base360,
          Regime::Aberto,
          0,

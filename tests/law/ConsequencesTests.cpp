@@ -75,7 +75,7 @@ TEST(Consequences, WholeAnswersForTypicalTerms) {
         EXPECT_EQ(Optional(answers.Sursis.Period), row.sursis);
         EXPECT_EQ(ParoleFraction(answers.Parole), row.parole);
         EXPECT_EQ(answers.Parole.Days, row.paroleDays);
-        EXPECT_EQ(PercentText(answers.Progression.Share, '.'), row.percent);
+        EXPECT_EQ(PercentText(answers.Progression.Rule.Share, '.'), row.percent);
         EXPECT_EQ(answers.Progression.Days, row.progressionDays);
         EXPECT_EQ(answers.Prescription.PunitivaMonths, row.punitiva);
         EXPECT_EQ(answers.Prescription.ExecutoriaMonths, row.executoria);
@@ -130,6 +130,12 @@ TEST(Consequences, SubstitutionNeedsEveryConditionAndTakesItsFormFromTheTerm) {
     culposoViolent.Culposo = true;
     CaseFacts unfavourable;
     unfavourable.FavourableCircumstances = false;
+    CaseFacts specific = RepeatOffender();
+    specific.SpecificRepeatOffender = true;
+    CaseFacts culposoRepeat = RepeatOffender();
+    culposoRepeat.Culposo = true;
+    CaseFacts earlierCulposo = RepeatOffender();
+    earlierCulposo.EarlierDoloso = false;
     constexpr std::string_view kShort = "multa ou uma pena restritiva de direitos";
     constexpr std::string_view kLong =
         "uma pena restritiva de direitos e multa, ou duas restritivas de direitos";
@@ -139,18 +145,24 @@ TEST(Consequences, SubstitutionNeedsEveryConditionAndTakesItsFormFromTheTerm) {
         std::string_view form; // empty: not possible
         bool termOrViolence;
         bool repeat;
+        bool judgesDiscretion;
         bool circumstances;
     };
     const Row rows[] = {
-        {1, {}, kShort, false, false, false},
-        {kYear, {}, kShort, false, false, false},
-        {kYear + 1, {}, kLong, false, false, false},
-        {4 * kYear, {}, kLong, false, false, false},
-        {4 * kYear + 1, {}, {}, true, false, false},
-        {kYear, WithViolence(), {}, true, false, false},
-        {20 * kYear, culposoViolent, kLong, false, false, false},
-        {kYear, RepeatOffender(), {}, false, true, false},
-        {kYear, unfavourable, {}, false, false, true},
+        {1, {}, kShort, false, false, false, false},
+        {kYear, {}, kShort, false, false, false, false},
+        {kYear + 1, {}, kLong, false, false, false, false},
+        {4 * kYear, {}, kLong, false, false, false, false},
+        {4 * kYear + 1, {}, {}, true, false, false, false},
+        {kYear, WithViolence(), {}, true, false, false, false},
+        {20 * kYear, culposoViolent, kLong, false, false, false, false},
+        // A repeat offender in a doloso crime: par. 3 leaves it to the judge, unless specific.
+        {kYear, RepeatOffender(), kShort, false, false, true, false},
+        {kYear, specific, {}, false, true, false, false},
+        {6 * kYear, culposoRepeat, kLong, false, false, false, false},
+        {kYear, earlierCulposo, kShort, false, false, false, false},
+        // Unfavourable circumstances leave it to the judge's assessment (art. 44 III).
+        {kYear, unfavourable, kShort, false, false, false, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.term);
@@ -159,7 +171,8 @@ TEST(Consequences, SubstitutionNeedsEveryConditionAndTakesItsFormFromTheTerm) {
         EXPECT_EQ(answer.Form, row.form);
         EXPECT_EQ(answer.TermOrViolenceBars, row.termOrViolence);
         EXPECT_EQ(answer.RepeatOffenceBars, row.repeat);
-        EXPECT_EQ(answer.CircumstancesBar, row.circumstances);
+        EXPECT_EQ(answer.AtJudgesDiscretion, row.judgesDiscretion);
+        EXPECT_EQ(answer.DependsOnCircumstances, row.circumstances);
     }
 }
 
@@ -199,45 +212,48 @@ TEST(Consequences, SursisOnlyWhereSubstitutionIsNotPossible) {
     }
 }
 
-// Every inciso of the progression table: its percentage, its first progression's days
-// (floor of the exact product) and what it does to parole.
-TEST(Consequences, ProgressionAndParoleFollowTheInciso) {
+// Every inciso of the progression table, named instead of the facts (today's law): its
+// percentage, its first progression's days (floor of the exact product) and parole for the
+// facts it implies.
+TEST(Consequences, ProgressionAndParoleFollowTheIncisoNamed) {
     constexpr long long kTerm = 6 * kYear + 1; // 2161: every share has a fraction to drop
     struct Row {
         Inciso inciso;
         long long percentTenths; // of the law's table
         std::string percentText;
-        std::optional<std::string> parole; // for a first offender
+        std::optional<std::string> parole;
     };
     const Row rows[] = {
-        {Inciso::I, 160, "16", "1/3"},   {Inciso::II, 200, "20", "1/3"},
-        {Inciso::III, 250, "25", "1/3"}, {Inciso::IV, 300, "30", "1/3"},
+        {Inciso::I, 160, "16", "1/3"},   {Inciso::II, 200, "20", "1/2"},
+        {Inciso::III, 250, "25", "1/3"}, {Inciso::IV, 300, "30", "1/2"},
         {Inciso::V, 400, "40", "2/3"},   {Inciso::VIa, 500, "50", {}},
-        {Inciso::VIb, 500, "50", "2/3"}, {Inciso::VIc, 500, "50", "2/3"},
+        {Inciso::VIb, 500, "50", "1/3"}, {Inciso::VIc, 500, "50", "1/3"},
         {Inciso::VIA, 550, "55", {}},    {Inciso::VII, 600, "60", {}},
         {Inciso::VIII, 700, "70", {}},   {Inciso::Paragrafo3, 125, "12.5", "1/3"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(IncisoName(row.inciso)));
         CaseFacts facts;
-        facts.ChosenInciso = row.inciso;
+        ASSERT_EQ(ApplyInciso(row.inciso, facts), "");
+        ASSERT_EQ(FactsContradiction(facts), "");
         const ProgressionAnswer progression = FirstProgression(kTerm, facts);
-        EXPECT_EQ(progression.Which, row.inciso);
-        EXPECT_EQ(PercentText(progression.Share, '.'), row.percentText);
+        EXPECT_EQ(progression.Rule.Which, row.inciso);
+        EXPECT_EQ(PercentText(progression.Rule.Share, '.'), row.percentText);
         EXPECT_EQ(progression.Days, kTerm * row.percentTenths / 1000);
-        EXPECT_EQ(progression.Source.Wording.InForce.has_value(), row.inciso != Inciso::VIA);
+        EXPECT_TRUE(progression.Rule.Source.Wording.InForce.has_value());
 
         const ParoleAnswer parole = ParoleFor(kTerm, facts);
         EXPECT_EQ(ParoleFraction(parole), row.parole);
-        EXPECT_EQ(parole.Bar, row.parole ? ParoleBar::None : ParoleBar::BarredByInciso);
+        EXPECT_EQ(parole.Bar, row.parole ? ParoleBar::None : ParoleBar::Barred);
         const long long numerator = row.parole == "2/3" ? 2 : 1;
-        EXPECT_EQ(parole.Days, row.parole ? kTerm * numerator / 3 : 0);
+        const long long denominator = row.parole == "1/2" ? 2 : 3;
+        EXPECT_EQ(parole.Days, row.parole ? kTerm * numerator / denominator : 0);
     }
 }
 
 TEST(Consequences, ParoleNeedsTwoYearsAndFollowsTheRecord) {
     CaseFacts repeatHediondo = RepeatOffender();
-    repeatHediondo.ChosenInciso = Inciso::V;
+    repeatHediondo.Nature = Natureza::Hediondo;
     struct Row {
         long long term;
         CaseFacts facts;
@@ -267,18 +283,21 @@ TEST(Consequences, IncisoDerivedFromTheFacts) {
     violentRepeat.RepeatOffender = true;
     CaseFacts culposoViolent = WithViolence();
     culposoViolent.Culposo = true;
-    CaseFacts chosen = violentRepeat;
-    chosen.ChosenInciso = Inciso::VIc;
+    CaseFacts militia = violentRepeat;
+    militia.Nature = Natureza::Milicia;
+    CaseFacts privileged = violentRepeat;
+    privileged.Nature = Natureza::TraficoPrivilegiado;
     const std::pair<CaseFacts, Inciso> rows[] = {
         {{}, Inciso::I},
         {RepeatOffender(), Inciso::II},
         {WithViolence(), Inciso::III},
         {violentRepeat, Inciso::IV},
         {culposoViolent, Inciso::I},
-        {chosen, Inciso::VIc},
+        {militia, Inciso::VIc},
+        {privileged, Inciso::IV},
     };
     for (const auto& [facts, inciso] : rows) {
-        EXPECT_EQ(EffectiveInciso(facts), inciso) << IncisoName(inciso);
+        EXPECT_EQ(ProgressionRuleFor(facts).Which, inciso) << IncisoName(inciso);
     }
 }
 

@@ -150,6 +150,12 @@ TEST(ExecutionDates, EveryDateIsTheSpanLaidByTheCalendarOracle) {
                         const ExecutionOutcome outcome = ComputeExecutionDates(request);
                         ASSERT_TRUE(outcome.Ok()) << outcome.Error;
                         const ExecutionDates& dates = outcome.Dates;
+                        if (deducted >= term) {
+                            EXPECT_TRUE(dates.FullyServed);
+                            EXPECT_TRUE(dates.Progressions.empty());
+                            EXPECT_FALSE(dates.Parole.has_value());
+                            continue;
+                        }
 
                         const long long counted =
                             convention == CountingConvention::Base360
@@ -157,9 +163,13 @@ TEST(ExecutionDates, EveryDateIsTheSpanLaidByTheCalendarOracle) {
                                 : static_cast<long long>(
                                       OracleLay(start, term, CountingConvention::Base360) - start);
                         EXPECT_EQ(dates.CountedDays, counted);
-                        const DayNumber lastDay = OracleLay(start, std::max(0LL, term - deducted),
-                                                            CountingConvention::Base360) -
-                                                  1;
+                        // In calendar days the whole term is laid, then the deductions
+                        // taken off in days.
+                        const DayNumber lastDay =
+                            convention == CountingConvention::Base360
+                                ? OracleLay(start, term - deducted, convention) - 1
+                                : OracleLay(start, term, CountingConvention::Base360) - 1 -
+                                      static_cast<DayNumber>(deducted);
                         EXPECT_EQ(Civil(dates.LastDay), Civil(lastDay));
 
                         long long left = deducted;
@@ -211,8 +221,10 @@ TEST(ExecutionDates, RegimeAndParoleFollowTheFacts) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.term);
         ExecutionRequest request = Request(row.term, Date(2024, 2, 29));
-        request.Facts.ChosenInciso = row.inciso;
         request.Facts.RepeatOffender = row.repeat;
+        if (row.inciso) {
+            ASSERT_EQ(ApplyInciso(*row.inciso, request.Facts), "");
+        }
         const ExecutionOutcome outcome = ComputeExecutionDates(request);
         ASSERT_TRUE(outcome.Ok()) << outcome.Error;
         EXPECT_EQ(outcome.Dates.Initial, row.regime);
@@ -246,9 +258,9 @@ TEST(ExecutionDates, DatesNearTheCalendarsLimits) {
         {kMonth, Date(9999, 12, 1), 0, kBase, {}},
         {kYear, Date(9999, 1, 1), 0, kBase, {}},
         {29, Date(9999, 12, 3), 0, kBase, kLastDayNumber},
-        {kYear, Date(9999, 1, 1), 360, kBase, Date(9998, 12, 31)},
+        {kYear, Date(9999, 1, 1), 359, kBase, Date(9999, 1, 1)},
         {1, kFirstDayNumber, 0, kBase, kFirstDayNumber},
-        {10, kFirstDayNumber, 10, kBase, {}},
+        {10, kFirstDayNumber, 9, kBase, kFirstDayNumber},
         {9998 * kYear + 11 * kMonth + 29, Date(1, 1, 2), 0, kBase, Date(9999, 12, 30)},
         {9999 * kYear, kFirstDayNumber, 0, kBase, {}},
         {1, kFirstDayNumber - 1, 0, kBase, {}},
