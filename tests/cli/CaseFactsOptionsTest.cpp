@@ -39,9 +39,41 @@ TEST(CaseFactsOptions, EachFlagSetsItsFact) {
         {{"--culposo"}, With([](CaseFacts& f) { f.Culposo = true; }), {}, {}},
         {{"--menor21"}, With([](CaseFacts& f) { f.Under21AtCrime = true; }), {}, {}},
         {{"--maior70"}, With([](CaseFacts& f) { f.Over70AtSentence = true; }), {}, {}},
-        {{"--inciso", "VI-a"}, With([](CaseFacts& f) { f.ChosenInciso = Inciso::VIa; }), {}, {}},
-        {{"--inciso", "par. 3"},
-         With([](CaseFacts& f) { f.ChosenInciso = Inciso::Paragrafo3; }),
+        {{"--tentativa"}, With([](CaseFacts& f) { f.Attempt = true; }), {}, {}},
+        {{"--violencia-sexual-mulher"},
+         With([](CaseFacts& f) { f.SexualViolenceAgainstWoman = true; }),
+         {},
+         {}},
+        {{"--maus-antecedentes"}, With([](CaseFacts& f) { f.GoodAntecedents = false; }), {}, {}},
+        {{"--reincidente", "--especifico", "--anterior-culposo", "--culposo"},
+         With([](CaseFacts& f) {
+             f.RepeatOffender = true;
+             f.SpecificRepeatOffender = true;
+             f.EarlierDoloso = false;
+             f.Culposo = true;
+         }),
+         {},
+         {}},
+        {{"--natureza", "trafico-pessoas"},
+         With([](CaseFacts& f) { f.Nature = Natureza::TraficoPessoas; }),
+         {},
+         {}},
+        {{"--data-crime", "23/01/2020"},
+         With([](CaseFacts& f) { f.CrimeDate = DateFromCivil(2020, 1, 23); }),
+         {},
+         {}},
+        // The inciso sets the facts it implies, once every flag is read.
+        {{"--inciso", "VI-a"},
+         With([](CaseFacts& f) { f.Nature = Natureza::HediondoMorte; }),
+         {},
+         {}},
+        {{"--inciso", "par. 3"}, With([](CaseFacts& f) { f.Paragraph3 = true; }), {}, {}},
+        {{"--inciso", "VIII", "--natureza", "feminicidio"},
+         With([](CaseFacts& f) {
+             f.Nature = Natureza::Feminicidio;
+             f.RepeatOffender = true;
+             f.SpecificRepeatOffender = true;
+         }),
          {},
          {}},
         {{"--detracao", "30"}, With([](CaseFacts& f) { f.DetracaoDays = 30; }), {}, {}},
@@ -51,7 +83,10 @@ TEST(CaseFactsOptions, EachFlagSetsItsFact) {
         {{"--detracao", "-5"}, With([](CaseFacts& f) { f.DetracaoDays = -5; }), {}, {}},
         // A flag given twice keeps its last value; flags and arguments mix in any order.
         {{"1", "--inciso", "I", "6", "--inciso", "iv", ""},
-         With([](CaseFacts& f) { f.ChosenInciso = Inciso::IV; }),
+         With([](CaseFacts& f) {
+             f.RepeatOffender = true;
+             f.Violence = true;
+         }),
          {"1", "6", ""},
          {}},
         // An argument with a single dash is no flag: its field refuses it.
@@ -94,6 +129,20 @@ TEST(CaseFactsOptions, RefusalsNameTheFlag) {
         {{"--detracao", "-"},
          kExitInputError,
          "--detracao: \"-\" n\xE3o \xE9 um n\xFAmero inteiro de dias."},
+        {{"--natureza", "hediondos"},
+         kExitUsage,
+         "zarn-calc: --natureza \"hediondos\" n\xE3o \xE9 uma natureza (use comum, hediondo, "
+         "hediondo-morte, feminicidio, comando, milicia, trafico-privilegiado, trafico-pessoas "
+         "ou associacao-trafico)."},
+        {{"--data-crime", "1/13/2020"},
+         kExitInputError,
+         "--data-crime: \"1/13/2020\" n\xE3o \xE9 uma data (dd/mm/aaaa)."},
+        {{"--inciso", "I", "--reincidente"},
+         kExitInputError,
+         "Fatos contradit\xF3rios: inciso I do art. 112 da LEP e reincidente."},
+        {{"--culposo", "--natureza", "hediondo"},
+         kExitInputError,
+         "Fatos contradit\xF3rios: crime culposo e natureza hediondo ou equiparado."},
         {{"--detracao", "99999999999999999999"},
          kExitInputError,
          "Os dias de detra\xE7\xE3o passam do limite do c\xE1lculo."},
