@@ -3,17 +3,23 @@
 //
 // The input, byte by byte: a scale (the term in two, three or five bytes, less 16 so that
 // zero and negative terms come up), the term; the facts as bits (detencao, repeat offender,
-// unfavourable circumstances, violence, culposo, under 21, over 70); the inciso (or derived);
-// the initial regime (or derived); the convention; detracao and remicao in two bytes each,
-// less 16; the start date in three bytes, from a few days before 01/01/0001 to a few after
-// 31/12/9999; then, as the window and zarn-calc give them, a start-date text and a remicao
-// text, each to the next line break.
+// unfavourable circumstances, violence, culposo, under 21, over 70); an inciso named (or
+// none); the initial regime (or derived); the convention; detracao and remicao in two bytes
+// each, less 16; the start date in three bytes, from a few days before 01/01/0001 to a few
+// after 31/12/9999; then, as the window and zarn-calc give them, a start-date text and a
+// remicao text, each to the next line break; then the rest of the facts: the natureza, more
+// bits (specific repeat offender, earlier crime culposo, bad antecedents, attempt, sexual
+// violence against a woman, paragraph 3) and the date of the crime in two bytes (0: not
+// given; else days from 01/01/1990, so that every law's date of force comes up).
 //
-// Properties: either the inputs' message or answers whose invariants hold: days never
-// negative and never above the term, shares from the tables, benefits only within their
-// limits, start <= each progression (in order) and parole <= the day after the last day,
-// every date within the calendar, and texts that end with the closing line. From the texts:
-// never an exception, dates only for a start that reads as a date and from that date.
+// Properties: either the inputs' message (a term or a count out of range, facts that
+// contradict each other, an inciso that contradicts them: then the facts stay as they were)
+// or answers whose invariants hold: days never negative and never above the term, shares
+// from the tables and never above the share of the law at an earlier crime's date, benefits
+// only within their limits, start <= each progression (in order) and parole <= the day after
+// the last day, the end never before the start, the art. 75 end never after the whole
+// term's, every date within the calendar, and texts that end with the closing line. From the
+// texts: never an exception, dates only for a start that reads as a date and from that date.
 
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
@@ -23,6 +29,7 @@
 #include "law/ExecutionDates.h"
 #include "law/ExecutionInput.h"
 #include "law/ExecutionText.h"
+#include "law/FactNames.h"
 #include "law/LawTables.h"
 #include "law/LawTexts.h"
 #include "law/LegalText.h"
@@ -36,7 +43,7 @@ namespace zarn::fuzz {
 namespace {
 
 constexpr long long kNegativeRoom = 16;
-constexpr int kIncisoChoices = static_cast<int>(Inciso::Paragrafo3) + 2; // the last: derived
+constexpr int kIncisoChoices = static_cast<int>(Inciso::Paragrafo3) + 2; // the last: none
 constexpr int kRegimeChoices = 4;                                        // the last: derived
 constexpr long long kDatesBeyondTheCalendar = 10;
 
@@ -54,7 +61,7 @@ long long TakeTerm(FuzzInput& input) {
     return TakeNumber(input, bytes) - kNegativeRoom;
 }
 
-CaseFacts TakeFacts(FuzzInput& input) {
+CaseFacts TakeFacts(FuzzInput& input, std::optional<Inciso>& inciso) {
     const std::uint8_t bits = input.TakeByte();
     CaseFacts facts;
     facts.Kind = (bits & 1) != 0 ? Especie::Detencao : Especie::Reclusao;
@@ -64,15 +71,54 @@ CaseFacts TakeFacts(FuzzInput& input) {
     facts.Culposo = (bits & 16) != 0;
     facts.Under21AtCrime = (bits & 32) != 0;
     facts.Over70AtSentence = (bits & 64) != 0;
-    const int inciso = input.TakeIndex(kIncisoChoices);
-    if (inciso < kIncisoChoices - 1) {
-        facts.ChosenInciso = static_cast<Inciso>(inciso);
+    const int named = input.TakeIndex(kIncisoChoices);
+    if (named < kIncisoChoices - 1) {
+        inciso = static_cast<Inciso>(named);
     }
     return facts;
 }
 
+void TakeMoreFacts(FuzzInput& input, CaseFacts& facts) {
+    facts.Nature = static_cast<Natureza>(input.TakeIndex(static_cast<int>(kNaturezaNames.size())));
+    const std::uint8_t bits = input.TakeByte();
+    facts.SpecificRepeatOffender = (bits & 1) != 0;
+    facts.EarlierDoloso = (bits & 2) == 0;
+    facts.GoodAntecedents = (bits & 4) == 0;
+    facts.Attempt = (bits & 8) != 0;
+    facts.SexualViolenceAgainstWoman = (bits & 16) != 0;
+    facts.Paragraph3 = (bits & 32) != 0;
+    const long long days = TakeNumber(input, 2);
+    if (days != 0) {
+        facts.CrimeDate = DateFromCivil(1990, 1, 1) + static_cast<DayNumber>(days - 1);
+    }
+}
+
+// law.md 8 by hand: the share of the law in force at the date of a crime before Lei
+// 13.964/2019 (1/6, or for the crimes hediondos from Lei 11.464/2007 2/5 and 3/5).
+std::optional<Fraction> EarlierLawShare(const CaseFacts& facts) {
+    if (!facts.CrimeDate || *facts.CrimeDate >= DateFromCivil(2020, 1, 23)) {
+        return std::nullopt;
+    }
+    const bool hediondo = facts.Nature == Natureza::Hediondo ||
+                          facts.Nature == Natureza::HediondoMorte ||
+                          facts.Nature == Natureza::Feminicidio;
+    if (!hediondo || *facts.CrimeDate < DateFromCivil(2007, 3, 29)) {
+        return Fraction{1, 6};
+    }
+    return facts.RepeatOffender ? Fraction{3, 5} : Fraction{2, 5};
+}
+
+bool NotAbove(Fraction share, Fraction limit) {
+    return share.Numerator * limit.Denominator <= limit.Numerator * share.Denominator;
+}
+
 bool IsTableShare(Fraction share) {
-    return std::any_of(kProgressionRows.begin(), kProgressionRows.end(),
+    const bool earlier =
+        share == kEarlierShare ||
+        std::any_of(kHediondoShares2007.begin(), kHediondoShares2007.end(),
+                    [share](const HediondoShareRow& row) { return row.Share == share; });
+    return earlier ||
+           std::any_of(kProgressionRows.begin(), kProgressionRows.end(),
                        [share](const ProgressionRow& row) { return row.Share == share; });
 }
 
@@ -85,15 +131,17 @@ bool EndsWithClosingLine(const std::string& text) {
     return text.ends_with(kClosingLine);
 }
 
-bool InputsRefused(long long term, long long detracao, long long remicao) {
+bool InputsRefused(long long term, const CaseFacts& facts, long long remicao) {
     const auto outside = [](long long days) { return days < 0 || days > kLargestTermDays; };
-    return term < 1 || term > kLargestTermDays || outside(detracao) || outside(remicao);
+    return term < 1 || term > kLargestTermDays || outside(facts.DetracaoDays) || outside(remicao) ||
+           !FactsContradiction(facts).empty();
 }
 
 void CheckConsequences(long long term, const CaseFacts& facts) {
     const ConsequencesOutcome outcome = AnalyseConsequences(term, facts);
-    Require(outcome.Ok() == !InputsRefused(term, facts.DetracaoDays, 0),
-            "consequences refused exactly for a term or detracao out of range");
+    Require(outcome.Ok() == !InputsRefused(term, facts, 0),
+            "consequences refused exactly for a term or detracao out of range, or contradictory "
+            "facts");
     if (!outcome.Ok()) {
         return;
     }
@@ -114,7 +162,11 @@ void CheckConsequences(long long term, const CaseFacts& facts) {
     Require(!parole.Possible || (term >= kParoleMinDays && IsParoleShare(parole.Share)),
             "parole from two years, with a fraction of the table");
     Require(parole.Days >= 0 && parole.Days <= term, "parole days within the term");
-    Require(IsTableShare(answers.Progression.Share), "a progression share of the table");
+    const Fraction share = answers.Progression.Rule.Share;
+    Require(IsTableShare(share), "a progression share of the tables");
+    const std::optional<Fraction> earlier = EarlierLawShare(facts);
+    Require(!earlier || NotAbove(share, *earlier),
+            "never above the share of the law at an earlier crime's date");
     Require(answers.Progression.Days >= 0 && answers.Progression.Days <= term,
             "progression days within the term");
     const PrescriptionAnswer& prescription = answers.Prescription;
@@ -138,8 +190,7 @@ void CheckMilestone(const Milestone& milestone, DayNumber from, const ExecutionD
 
 void CheckExecution(const ExecutionRequest& request) {
     const ExecutionOutcome outcome = ComputeExecutionDates(request);
-    const bool refused =
-        InputsRefused(request.TermDays, request.Facts.DetracaoDays, request.RemicaoDays);
+    const bool refused = InputsRefused(request.TermDays, request.Facts, request.RemicaoDays);
     if (!outcome.Ok()) {
         Require(refused || outcome.Error == kDateOutOfRangeMessage,
                 "dates refused only for leaving the calendar");
@@ -149,9 +200,20 @@ void CheckExecution(const ExecutionRequest& request) {
     const ExecutionDates& dates = outcome.Dates;
     Require(dates.Start >= kFirstDayNumber && dates.Start <= kLastDayNumber,
             "the start within the calendar");
-    Require(dates.LastDay >= dates.Start - 1 && dates.LastDay >= kFirstDayNumber &&
-                dates.LastDay <= kLastDayNumber,
-            "the last day within the calendar, not before the day before the start");
+    Require(dates.FullyServed ==
+                (request.Facts.DetracaoDays + request.RemicaoDays >= request.TermDays),
+            "fully served exactly when the deductions reach the term");
+    const std::string text = WriteExecution(dates);
+    Require(EndsWithClosingLine(text), "the execution text ends with the closing line");
+    if (dates.FullyServed) {
+        Require(dates.Progressions.empty() && !dates.Parole, "no dates for a term served whole");
+        return;
+    }
+    Require(dates.LastDay >= dates.Start && dates.LastDay <= kLastDayNumber,
+            "the end within the calendar, never before the start");
+    Require(dates.EndOfServing() >= dates.Start && dates.EndOfServing() <= dates.LastDay,
+            "the art. 75 end between the start and the whole term's end");
+    Require(dates.Cap.has_value() == dates.CappedLastDay.has_value(), "a capped end with its cap");
     Require(dates.Convention == CountingConvention::CalendarDays ||
                 dates.CountedDays == dates.TermDays,
             "on the 360/30 base the shares are of the term");
@@ -163,15 +225,13 @@ void CheckExecution(const ExecutionRequest& request) {
     DayNumber from = dates.Start;
     for (const ProgressionDate& progression : dates.Progressions) {
         CheckMilestone(progression.Due, from, dates);
-        Require(progression.Due.Share == dates.ProgressionRule.Share, "the inciso's share");
+        Require(progression.Due.Share == dates.Progression.Share, "the rule's share");
         from = progression.Due.DueFrom;
     }
     Require(dates.Parole.has_value() == dates.ParoleRule.Possible, "parole dates where allowed");
     if (dates.Parole) {
         CheckMilestone(*dates.Parole, dates.Start, dates);
     }
-    const std::string text = WriteExecution(dates);
-    Require(EndsWithClosingLine(text), "the execution text ends with the closing line");
     Require(WriteDayMonthYear(dates.LastDay).size() == 10, "a four-digit year");
 }
 
@@ -199,7 +259,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     ExecutionRequest request;
     request.TermDays = TakeTerm(input);
-    request.Facts = TakeFacts(input);
+    std::optional<Inciso> inciso;
+    request.Facts = TakeFacts(input, inciso);
     const int regime = input.TakeIndex(kRegimeChoices);
     if (regime < kRegimeChoices - 1) {
         request.InitialRegime = static_cast<Regime>(regime);
@@ -212,12 +273,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const long long offset = TakeNumber(input, 3) % (calendarDays + 2 * kDatesBeyondTheCalendar) -
                              kDatesBeyondTheCalendar;
     request.Start = kFirstDayNumber + static_cast<DayNumber>(offset);
+    const std::string startText = input.TakeText();
+    const std::string remicaoText = input.TakeText();
+    TakeMoreFacts(input, request.Facts);
+    if (inciso) {
+        const CaseFacts given = request.Facts;
+        const std::string refusal = ApplyInciso(*inciso, request.Facts);
+        Require(refusal.empty() || request.Facts == given,
+                "an inciso refused leaves the facts as they were");
+    }
 
     CheckConsequences(request.TermDays, request.Facts);
     CheckExecution(request);
     UseCalendarDateSettings();
-    const std::string startText = input.TakeText();
-    const std::string remicaoText = input.TakeText();
     CheckExecutionFromTexts(request, startText, remicaoText);
     return 0;
 }

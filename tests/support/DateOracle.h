@@ -46,8 +46,13 @@ inline CivilDate CivilOf(const chr::year_month_day& date) {
 }
 
 // The date `count` months on (back, when negative), the day clamped to the target month's
-// length; nothing when the year leaves 1..9999.
+// length; nothing when the year leaves 1..9999. A day past 31/12/9999 only goes further on:
+// it is refused before chrono splits it, which it cannot do past the year 32767 (144444444
+// days from 2009 would come back as a date of the calendar).
 inline std::optional<chr::sys_days> MonthsOn(chr::sys_days day, std::int64_t count) {
+    if (day > kLastDay && count >= 0) {
+        return std::nullopt;
+    }
     const chr::year_month_day date{day};
     const std::int64_t months = std::int64_t{static_cast<int>(date.year())} * 12 +
                                 std::int64_t{static_cast<unsigned>(date.month())} - 1 + count;
