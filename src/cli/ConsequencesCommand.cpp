@@ -2,14 +2,12 @@
 // typed into the term fields and the facts given as flags, as its text or as one JSON
 // object.
 
+#include "caso/AnswerJson.h"
 #include "cli/CaseFactsOptions.h"
 #include "cli/Commands.h"
-#include "cli/Json.h"
 #include "cli/TermArguments.h"
 #include "law/Consequences.h"
 #include "law/ConsequencesText.h"
-#include "law/IncisoName.h"
-#include "law/LawByDate.h"
 
 #include <array>
 
@@ -37,35 +35,6 @@ constexpr std::string_view kHelpJson =
     "                            prescricao_executoria_meses e notas (null onde\n"
     "                            n\xE3o cabe)\n";
 
-Json TextOrNull(std::string_view text) {
-    return text.empty() ? Json::Null() : Json::String(text);
-}
-
-Json AnswersJson(const Consequences& answers) {
-    const ParoleAnswer& parole = answers.Parole;
-    const ProgressionRule& progression = answers.Progression.Rule;
-    return Json::Object({
-        {"pena_dias", Json::Integer(answers.TermDays)},
-        {"regime", Json::String(RegimeName(answers.Regime.Initial))},
-        {"substituicao", TextOrNull(answers.Substitution.Form)},
-        {"sursis", TextOrNull(answers.Sursis.Period)},
-        {"livramento_fracao",
-         parole.Possible ? Json::String(FractionText(parole.Share)) : Json::Null()},
-        {"livramento_dias", parole.Possible ? Json::Integer(parole.Days) : Json::Null()},
-        {"livramento_vedado_por",
-         parole.Bar == ParoleBar::Barred ? Json::String(parole.Source.Article) : Json::Null()},
-        {"progressao_fracao", Json::String(ShareText(progression))},
-        {"progressao_percentual", Json::Number(SharePercent(progression.Share))},
-        {"progressao_dias", Json::Integer(answers.Progression.Days)},
-        {"progressao_inciso",
-         progression.Which ? Json::String(IncisoName(*progression.Which)) : Json::Null()},
-        {"progressao_lei", Json::String(progression.Source.Wording.Law)},
-        {"prescricao_punitiva_meses", Json::Integer(answers.Prescription.PunitivaMonths)},
-        {"prescricao_executoria_meses", Json::Integer(answers.Prescription.ExecutoriaMonths)},
-        {"notas", Json::Strings(answers.Notes)},
-    });
-}
-
 std::optional<CommandResult> Run(const CommandArguments& args) {
     const CaseFactsArguments read = ReadCaseFactsArguments(args, kOwnFlags);
     if (read.Fault) {
@@ -84,7 +53,7 @@ std::optional<CommandResult> Run(const CommandArguments& args) {
         return SingleLine(outcome.Error, kExitInputError);
     }
     if (read.Has(kJsonFlag)) {
-        return SingleLine(AnswersJson(outcome.Answers).Text(), kExitResult);
+        return JsonLine(ConsequencesJson(outcome.Answers));
     }
     return TextLines(WriteConsequences(outcome.Answers, read.Facts));
 }

@@ -2,10 +2,10 @@
 // term fields, a start date pasted into the date field and the facts given as flags, as its
 // text or as one JSON object.
 
+#include "caso/AnswerJson.h"
 #include "cli/CaseFactsOptions.h"
 #include "cli/Commands.h"
 #include "cli/FieldEntry.h"
-#include "cli/Json.h"
 #include "cli/TermArguments.h"
 #include "dates/DateSettings.h"
 #include "fields/ProgramMasks.h"
@@ -54,15 +54,14 @@ constexpr std::string_view kUnknownConvention =
 
 constexpr std::array kRegimes{Regime::Fechado, Regime::Semiaberto, Regime::Aberto};
 
-// A value of --contagem and the name the JSON gives the convention.
-struct ConventionName {
+// A value of --contagem.
+struct ConventionFlag {
     std::string_view Value;
-    std::string_view Json;
     CountingConvention Convention;
 };
 constexpr std::array kConventions{
-    ConventionName{"360", "360/30", CountingConvention::Base360},
-    ConventionName{"calendario", "calendario", CountingConvention::CalendarDays},
+    ConventionFlag{"360", CountingConvention::Base360},
+    ConventionFlag{"calendario", CountingConvention::CalendarDays},
 };
 
 CommandResult UnknownValue(std::string_view flag, std::string_view value, std::string_view why) {
@@ -84,7 +83,7 @@ std::optional<CommandResult> ReadOwnFlags(const CaseFactsArguments& read,
     if (const auto counting = read.Flags.find(kContagemFlag); counting != read.Flags.end()) {
         const auto chosen =
             std::find_if(kConventions.begin(), kConventions.end(),
-                         [&](const ConventionName& c) { return c.Value == counting->second; });
+                         [&](const ConventionFlag& c) { return c.Value == counting->second; });
         if (chosen == kConventions.end()) {
             return UnknownValue(kContagemFlag, counting->second, kUnknownConvention);
         }
@@ -99,43 +98,6 @@ std::optional<CommandResult> ReadOwnFlags(const CaseFactsArguments& read,
         question.Remicao = std::to_string(days);
     }
     return std::nullopt;
-}
-
-Json MilestoneJson(const Milestone& milestone, std::pair<std::string_view, Json> first) {
-    return Json::Object({
-        std::move(first),
-        {"dias", Json::Integer(milestone.FractionDays)},
-        {"a_partir_de", Json::String(WriteDayMonthYear(milestone.DueFrom))},
-    });
-}
-
-Json DayOrNull(std::optional<DayNumber> day) {
-    return day ? Json::String(WriteDayMonthYear(*day)) : Json::Null();
-}
-
-Json DatesJson(const ExecutionDates& dates) {
-    std::vector<Json> progressions;
-    for (const ProgressionDate& progression : dates.Progressions) {
-        progressions.push_back(
-            MilestoneJson(progression.Due, {"regime", Json::String(RegimeName(progression.To))}));
-    }
-    const auto convention =
-        std::find_if(kConventions.begin(), kConventions.end(),
-                     [&](const ConventionName& c) { return c.Convention == dates.Convention; });
-    const bool dated = !dates.FullyServed;
-    return Json::Object({
-        {"convencao", Json::String(convention->Json)},
-        {"progressoes", Json::List(progressions)},
-        {"livramento",
-         dates.Parole ? MilestoneJson(*dates.Parole,
-                                      {"fracao", Json::String(FractionText(dates.Parole->Share))})
-                      : Json::Null()},
-        {"termino", DayOrNull(dated ? std::optional(dates.EndOfServing()) : std::nullopt)},
-        {"termino_pena_total", DayOrNull(dated ? std::optional(dates.LastDay) : std::nullopt)},
-        {"art75_limite_anos", dates.Cap ? Json::Integer(dates.Cap->Years) : Json::Null()},
-        {"integralmente_cumprida", Json::Boolean(dates.FullyServed)},
-        {"notas", Json::Strings(dates.Notes)},
-    });
 }
 
 std::optional<CommandResult> Run(const CommandArguments& args) {
@@ -167,7 +129,7 @@ std::optional<CommandResult> Run(const CommandArguments& args) {
         return SingleLine(answer.Text, kExitInputError);
     }
     if (read.Has(kJsonFlag)) {
-        return SingleLine(DatesJson(*answer.Dates).Text(), kExitResult);
+        return JsonLine(ExecutionDatesJson(*answer.Dates));
     }
     return TextLines(answer.Text);
 }

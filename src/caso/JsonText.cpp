@@ -1,0 +1,60 @@
+#include "caso/JsonText.h"
+
+#include "engine/CodePage.h"
+
+#include <cmath>
+
+namespace zarn {
+namespace {
+
+constexpr int kDocumentIndent = 2;
+// Whole values up to this size are written without a fraction.
+constexpr double kLargestWhole = 9007199254740992.0; // 2^53
+
+} // namespace
+
+JsonValue JsonText(std::string_view cp1252) {
+    return JsonValue(Utf8FromCp1252(cp1252));
+}
+
+JsonValue JsonNumber(double value) {
+    if (std::isfinite(value) && std::trunc(value) == value && std::fabs(value) <= kLargestWhole) {
+        return JsonValue(static_cast<long long>(value));
+    }
+    return JsonValue(value);
+}
+
+// nlohmann writes "a":1 without blanks on one line; the blanks follow every colon and
+// comma outside strings.
+std::string WriteJsonLine(const JsonValue& value) {
+    const std::string compact = value.dump();
+    std::string line;
+    line.reserve(compact.size() + compact.size() / 4);
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : compact) {
+        line.push_back(c);
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inString = false;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == ':' || c == ',') {
+            line.push_back(' ');
+        }
+    }
+    return line;
+}
+
+std::string WriteJsonDocument(const JsonValue& value) {
+    return value.dump(kDocumentIndent) + "\n";
+}
+
+} // namespace zarn
