@@ -1,5 +1,6 @@
 #include "forms/ConsequencesWindow.h"
 
+#include "engine/NumberText.h"
 #include "engine/TermReading.h"
 #include "forms/ToolWindow.h"
 #include "help/HelpContext.h"
@@ -15,52 +16,50 @@
 #include "widgets/QtText.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <array>
+#include <tuple>
 
 namespace zarn {
 namespace {
 
-// Client area, in pixels of the 120 pixels-per-inch layout.
+// In pixels of the 120 pixels-per-inch layout: the window's least client size, its margins
+// and the spaces between its rows, the term fields' widths and the buttons' size.
 constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 576;
 constexpr int kMargin = 16;
-constexpr int kTermTop = 16;
-constexpr int kFactsTop = 56;
-constexpr int kTextTop = kFactsTop + kCaseFactsPanelHeight + 8;
-constexpr int kButtonTop = 536;
+constexpr int kRowGap = 8;
+constexpr int kFieldGap = 24;
+constexpr int kYearsWidth = 41;
+constexpr int kMonthsWidth = 40;
+constexpr int kDaysWidth = 41;
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 25;
-constexpr int kFieldHeight = 24;
+constexpr int kTextLeastHeight = 160;
 
-struct TermColumn {
-    int LabelLeft;
-    int FieldLeft;
-    int FieldWidth;
-};
-constexpr TermColumn kYearsColumn{kMargin, 128, 41};
-constexpr TermColumn kMonthsColumn{192, 264, 40};
-constexpr TermColumn kDaysColumn{336, 392, 41};
-
-Place LabelPlace(const TermColumn& column) {
-    return {column.LabelLeft, kTermTop + 8, column.FieldLeft - column.LabelLeft - kLabelGap, 0};
-}
-
-Place FieldPlace(const TermColumn& column) {
-    return {column.FieldLeft, kTermTop, column.FieldWidth, kFieldHeight};
+// The text over the answer: the date of the crime typed but not a date.
+std::string WithCrimeDateNotice(const CaseFactsPanel& facts, const std::string& text) {
+    if (!facts.CrimeDateInvalid()) {
+        return text;
+    }
+    return std::string(kInvalidCrimeDateMessage) + "\n\n" + text;
 }
 
 } // namespace
 
-ConsequencesWindow::ConsequencesWindow(QWidget* parent)
-    : ToolWindow(parent, "ConsequencesWindow", kConsequencesCaption, kConsequencesHelpContext) {
+ConsequencesWindow::ConsequencesWindow(CaseFacts& sharedFacts, QWidget* parent)
+    : ToolWindow(parent, "ConsequencesWindow", kConsequencesCaption, kConsequencesHelpContext)
+    , m_sharedFacts(sharedFacts) {
     CreateControls();
-    PlaceControls();
+    Facts1->SetFacts(m_sharedFacts);
+    LayOutControls();
     ConnectHandlers();
     SetTabOrder();
-    resize(Scaled(this, kClientWidth), Scaled(this, kClientHeight));
+    resize(sizeHint().expandedTo(QSize(Scaled(this, kClientWidth), Scaled(this, kClientHeight))));
     UpdateAnalysis();
 }
 
@@ -101,21 +100,44 @@ void ConsequencesWindow::CreateControls() {
     Button1->setDefault(true);
 }
 
-void ConsequencesWindow::PlaceControls() {
-    const QList<QPair<QLabel*, Place>> labels = {{Label1, LabelPlace(kYearsColumn)},
-                                                 {Label2, LabelPlace(kMonthsColumn)},
-                                                 {Label3, LabelPlace(kDaysColumn)}};
-    const int closeLeft = kClientWidth - kMargin - kButtonWidth;
-    const QList<QPair<QPushButton*, Place>> buttons = {
-        {Button1, {closeLeft - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight}},
-        {Button2, {closeLeft, kButtonTop, kButtonWidth, kButtonHeight}}};
-    PlaceCaptions(labels, buttons);
-    PlaceWidget(MaskEdit1, FieldPlace(kYearsColumn));
-    PlaceWidget(MaskEdit2, FieldPlace(kMonthsColumn));
-    PlaceWidget(MaskEdit3, FieldPlace(kDaysColumn));
-    PlaceWidget(Facts1, {kMargin, kFactsTop, kCaseFactsPanelWidth, kCaseFactsPanelHeight});
-    PlaceWidget(Memo1, {kMargin, kTextTop, kClientWidth - 2 * kMargin,
-                        kButtonTop - kMargin / 2 - kTextTop});
+// The term's row, the facts, the text taking what height the window has, and the buttons on
+// the right.
+void ConsequencesWindow::LayOutControls() {
+    auto* column = new QVBoxLayout(this);
+    const int margin = Scaled(this, kMargin);
+    column->setContentsMargins(margin, margin, margin, margin);
+    column->setSpacing(Scaled(this, kRowGap));
+
+    auto* term = new QHBoxLayout();
+    term->setSpacing(Scaled(this, kRowGap));
+    const std::array<std::tuple<QLabel*, MaskedField*, int>, 3> fields = {{
+        {Label1, MaskEdit1, kYearsWidth},
+        {Label2, MaskEdit2, kMonthsWidth},
+        {Label3, MaskEdit3, kDaysWidth},
+    }};
+    for (const auto& [label, field, width] : fields) {
+        if (label != Label1) {
+            term->addSpacing(Scaled(this, kFieldGap));
+        }
+        term->addWidget(label);
+        field->setFixedWidth(Scaled(this, width));
+        term->addWidget(field);
+    }
+    term->addStretch(1);
+    column->addLayout(term);
+
+    column->addWidget(Facts1);
+    Memo1->setMinimumHeight(Scaled(this, kTextLeastHeight));
+    column->addWidget(Memo1, 1);
+
+    auto* buttons = new QHBoxLayout();
+    buttons->setSpacing(margin);
+    buttons->addStretch(1);
+    for (QPushButton* button : {Button1, Button2}) {
+        button->setMinimumSize(Scaled(this, kButtonWidth), Scaled(this, kButtonHeight));
+        buttons->addWidget(button);
+    }
+    column->addLayout(buttons);
 }
 
 void ConsequencesWindow::ConnectHandlers() {
@@ -124,7 +146,7 @@ void ConsequencesWindow::ConnectHandlers() {
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3}) {
         connect(field, &QLineEdit::textChanged, this, Guarded([this] { UpdateAnalysis(); }));
     }
-    connect(Facts1, &CaseFactsPanel::FactsChanged, this, Guarded([this] { UpdateAnalysis(); }));
+    connect(Facts1, &CaseFactsPanel::FactsChanged, this, Guarded([this] { FactsChanged(); }));
     m_keys = DialogKeys::Install(this);
 }
 
@@ -137,6 +159,11 @@ void ConsequencesWindow::SetTabOrder() {
 
 void ConsequencesWindow::Open(const std::optional<std::array<std::string, 3>>& lastResult) {
     SeedTerm({MaskEdit1, MaskEdit2, MaskEdit3}, lastResult);
+    // What the panel shows stays, a date typed but not a date included, while it is what
+    // the other window last left.
+    if (Facts1->Facts() != m_sharedFacts) {
+        Facts1->SetFacts(m_sharedFacts);
+    }
     Present();
     MaskEdit1->setFocus(Qt::OtherFocusReason);
     MaskEdit1->SelectAll();
@@ -152,15 +179,32 @@ void ConsequencesWindow::Button2Click() {
     close();
 }
 
-void ConsequencesWindow::UpdateAnalysis() {
-    const TermReading term = ReadTerm(MaskEdit1->Text(), MaskEdit2->Text(), MaskEdit3->Text());
-    std::string text = term.Error;
-    if (term.Ok) {
-        const CaseFacts facts = Facts1->Facts();
-        const ConsequencesOutcome outcome = AnalyseConsequences(term.Days, facts);
-        text = outcome.Ok() ? WriteConsequences(outcome.Answers, facts) : outcome.Error;
+void ConsequencesWindow::FactsChanged() {
+    m_sharedFacts = Facts1->Facts();
+    UpdateAnalysis();
+}
+
+bool ConsequencesWindow::TermTyped() const {
+    for (const MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3}) {
+        if (!RemoveBlanks(field->Text()).empty()) {
+            return true;
+        }
     }
-    Memo1->setPlainText(ToQString(text));
+    return false;
+}
+
+void ConsequencesWindow::UpdateAnalysis() {
+    std::string text = kConsequencesNoTermHint;
+    if (TermTyped()) {
+        const TermReading term = ReadTerm(MaskEdit1->Text(), MaskEdit2->Text(), MaskEdit3->Text());
+        text = term.Error;
+        if (term.Ok) {
+            const CaseFacts facts = Facts1->Facts();
+            const ConsequencesOutcome outcome = AnalyseConsequences(term.Days, facts);
+            text = outcome.Ok() ? WriteConsequences(outcome.Answers, facts) : outcome.Error;
+        }
+    }
+    Memo1->setPlainText(ToQString(WithCrimeDateNotice(*Facts1, text)));
 }
 
 } // namespace zarn

@@ -9,6 +9,7 @@
 #include "widgets/AccessibleNames.h"
 #include "widgets/CaseFactsPanel.h"
 #include "widgets/DialogKeys.h"
+#include "widgets/EmptyFieldClick.h"
 #include "widgets/ExecutionTimeline.h"
 #include "widgets/FocusedSelection.h"
 #include "widgets/FormLayout.h"
@@ -22,36 +23,50 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace zarn {
 namespace {
 
-// Client width, in pixels of the 120 pixels-per-inch layout; the height follows
-// the timeline at the bottom.
+// In pixels of the 120 pixels-per-inch layout. The width is the least the rows under the
+// facts take, or the facts panel's own where it is wider; the rows under the panel start
+// below its height, and the window's height follows the timeline at the bottom.
 constexpr int kMargin = 16;
-constexpr int kClientWidth = kMargin + kCaseFactsPanelWidth + kMargin;
+constexpr int kContentWidth = 688;
 // A label's caption sits this much below the top of the field on its right.
 constexpr int kLabelDrop = 8;
 constexpr int kFieldHeight = 24;
 constexpr int kButtonWidth = 89;
 constexpr int kButtonHeight = 25;
 
-// Rows, from the top.
+// Rows, from the top; those under the facts from the panel's bottom.
 constexpr int kTermTop = 16;
 constexpr int kFactsTop = 52;
-constexpr int kChoicesTop = kFactsTop + kCaseFactsPanelHeight + 12;
-constexpr int kSecondChoiceTop = kChoicesTop + 32;
-constexpr int kAnswerLabelTop = kSecondChoiceTop + 40;
-constexpr int kAnswerTop = kAnswerLabelTop + 20;
+constexpr int kChoicesBelowFacts = 12;
+constexpr int kSecondChoiceBelow = 32;
+constexpr int kAnswerLabelBelow = 40;
+constexpr int kAnswerBelowLabel = 20;
 constexpr int kAnswerHeight = 184;
-constexpr int kTimelineTop = kAnswerTop + kAnswerHeight + 8;
+constexpr int kTimelineBelowAnswer = 8;
 
 // Columns of the choices row.
 constexpr int kRemicaoFieldLeft = 136;
 constexpr int kChoiceLabelLeft = 232;
 constexpr int kChoiceLeft = 352;
 constexpr int kChoiceWidth = 184;
-constexpr int kButtonLeft = kMargin + kCaseFactsPanelWidth - kButtonWidth;
+
+// Device pixels back in pixels of the layout, rounded up so that what follows clears them.
+int LayoutPixels(const QWidget* widget, int devicePixels) {
+    return static_cast<int>(std::ceil(devicePixels / LayoutScale(widget)));
+}
+
+std::string WithCrimeDateNotice(const CaseFactsPanel& facts, const std::string& text) {
+    if (!facts.CrimeDateInvalid()) {
+        return text;
+    }
+    return std::string(kInvalidCrimeDateMessage) + "\n\n" + text;
+}
 
 constexpr const char* kStartCaption = "In\xED"
                                       "cio (data-base):";
@@ -73,9 +88,11 @@ constexpr std::array<CountingConvention, 2> kConventions = {CountingConvention::
 
 } // namespace
 
-ExecutionWindow::ExecutionWindow(QWidget* parent)
-    : ToolWindow(parent, "ExecutionWindow", kExecutionCaption, kExecutionHelpContext) {
+ExecutionWindow::ExecutionWindow(CaseFacts& sharedFacts, QWidget* parent)
+    : ToolWindow(parent, "ExecutionWindow", kExecutionCaption, kExecutionHelpContext)
+    , m_sharedFacts(sharedFacts) {
     CreateControls();
+    Facts->SetFacts(m_sharedFacts);
     PlaceControls();
     ConnectHandlers();
     SetTabOrder();
@@ -106,6 +123,7 @@ void ExecutionWindow::CreateControls() {
     for (MaskedField* field : {YearsField, MonthsField, DaysField, StartField, RemicaoField}) {
         FocusedSelection::Apply(field);
     }
+    StartAtFirstPositionWhenEmpty(RemicaoField);
     // F1 anywhere in the window opens its page, in the facts too.
     SetHelpContext(Facts, kExecutionHelpContext);
     for (QWidget* control : Facts->TabOrder()) {
@@ -166,6 +184,14 @@ void ExecutionWindow::NameControls() {
 }
 
 void ExecutionWindow::PlaceControls() {
+    // The facts panel at the size its layout asks for; the rows under it follow.
+    const QSize facts = Facts->sizeHint();
+    const int contentWidth = std::max(kContentWidth, LayoutPixels(this, facts.width()));
+    const int choicesTop = kFactsTop + LayoutPixels(this, facts.height()) + kChoicesBelowFacts;
+    const int secondChoiceTop = choicesTop + kSecondChoiceBelow;
+    const int answerLabelTop = secondChoiceTop + kAnswerLabelBelow;
+    const int answerTop = answerLabelTop + kAnswerBelowLabel;
+    const int buttonLeft = kMargin + contentWidth - kButtonWidth;
     // Each label has the room up to the control on its right.
     const QList<QPair<QLabel*, Place>> labels = {
         {YearsLabel, {kMargin, kTermTop + kLabelDrop, 120 - kMargin - kLabelGap, 0}},
@@ -173,32 +199,35 @@ void ExecutionWindow::PlaceControls() {
         {DaysLabel, {288, kTermTop + kLabelDrop, 336 - 288 - kLabelGap, 0}},
         {StartLabel, {408, kTermTop + kLabelDrop, 576 - 408 - kLabelGap, 0}},
         {RemicaoLabel,
-         {kMargin, kChoicesTop + kLabelDrop, kRemicaoFieldLeft - kMargin - kLabelGap, 0}},
+         {kMargin, choicesTop + kLabelDrop, kRemicaoFieldLeft - kMargin - kLabelGap, 0}},
         {RegimeLabel,
-         {kChoiceLabelLeft, kChoicesTop + kLabelDrop, kChoiceLeft - kChoiceLabelLeft - kLabelGap,
+         {kChoiceLabelLeft, choicesTop + kLabelDrop, kChoiceLeft - kChoiceLabelLeft - kLabelGap,
           0}},
         {ConventionLabel,
-         {kChoiceLabelLeft, kSecondChoiceTop + kLabelDrop,
+         {kChoiceLabelLeft, secondChoiceTop + kLabelDrop,
           kChoiceLeft - kChoiceLabelLeft - kLabelGap, 0}},
-        {AnswerLabel, {kMargin, kAnswerLabelTop, kCaseFactsPanelWidth, 0}},
+        {AnswerLabel, {kMargin, answerLabelTop, contentWidth, 0}},
     };
     const QList<QPair<QPushButton*, Place>> buttons = {
-        {CalculaButton, {kButtonLeft, kChoicesTop, kButtonWidth, kButtonHeight}},
-        {CopiarButton, {kButtonLeft, kSecondChoiceTop, kButtonWidth, kButtonHeight}}};
+        {CalculaButton, {buttonLeft, choicesTop, kButtonWidth, kButtonHeight}},
+        {CopiarButton, {buttonLeft, secondChoiceTop, kButtonWidth, kButtonHeight}}};
     PlaceCaptions(labels, buttons);
     PlaceWidget(YearsField, {120, kTermTop, 41, kFieldHeight});
     PlaceWidget(MonthsField, {232, kTermTop, 40, kFieldHeight});
     PlaceWidget(DaysField, {336, kTermTop, 41, kFieldHeight});
     PlaceWidget(StartField, {576, kTermTop, 97, kFieldHeight});
-    PlaceWidget(Facts, {kMargin, kFactsTop, kCaseFactsPanelWidth, kCaseFactsPanelHeight});
-    PlaceWidget(RemicaoField, {kRemicaoFieldLeft, kChoicesTop, 59, kFieldHeight});
-    PlaceWidget(RegimeChoice, {kChoiceLeft, kChoicesTop, kChoiceWidth, kFieldHeight});
-    PlaceWidget(ConventionChoice, {kChoiceLeft, kSecondChoiceTop, kChoiceWidth, kFieldHeight});
-    PlaceWidget(AnswerText, {kMargin, kAnswerTop, kCaseFactsPanelWidth, kAnswerHeight});
+    Facts->setGeometry(Scaled(this, kMargin), Scaled(this, kFactsTop), facts.width(),
+                       facts.height());
+    PlaceWidget(RemicaoField, {kRemicaoFieldLeft, choicesTop, 59, kFieldHeight});
+    PlaceWidget(RegimeChoice, {kChoiceLeft, choicesTop, kChoiceWidth, kFieldHeight});
+    PlaceWidget(ConventionChoice, {kChoiceLeft, secondChoiceTop, kChoiceWidth, kFieldHeight});
+    PlaceWidget(AnswerText, {kMargin, answerTop, contentWidth, kAnswerHeight});
     // The timeline is as tall as its font needs for every row it can draw.
-    PlaceWidget(Timeline, {kMargin, kTimelineTop, kCaseFactsPanelWidth, 0});
+    PlaceWidget(Timeline,
+                {kMargin, answerTop + kAnswerHeight + kTimelineBelowAnswer, contentWidth, 0});
     Timeline->resize(Timeline->width(), Timeline->sizeHint().height());
-    resize(Scaled(this, kClientWidth), Timeline->geometry().bottom() + 1 + Scaled(this, kMargin));
+    resize(Scaled(this, kMargin + contentWidth + kMargin),
+           Timeline->geometry().bottom() + 1 + Scaled(this, kMargin));
 }
 
 void ExecutionWindow::ConnectHandlers() {
@@ -208,7 +237,7 @@ void ExecutionWindow::ConnectHandlers() {
     for (MaskedField* field : {YearsField, MonthsField, DaysField, StartField, RemicaoField}) {
         connect(field, &QLineEdit::textChanged, this, follow);
     }
-    connect(Facts, &CaseFactsPanel::FactsChanged, this, follow);
+    connect(Facts, &CaseFactsPanel::FactsChanged, this, Guarded([this] { FactsChanged(); }));
     for (QComboBox* choice : {RegimeChoice, ConventionChoice}) {
         connect(choice, &QComboBox::currentIndexChanged, this, follow);
     }
@@ -227,6 +256,11 @@ void ExecutionWindow::Open(const std::optional<std::array<std::string, 3>>& term
     Present();
 
     SeedTerm({YearsField, MonthsField, DaysField}, term);
+    // What the panel shows stays, a date typed but not a date included, while it is what
+    // the other window last left.
+    if (Facts->Facts() != m_sharedFacts) {
+        Facts->SetFacts(m_sharedFacts);
+    }
     UseCalendarDateSettings();
     StartField->SetText(WriteDateText(today));
     StartField->setFocus(Qt::OtherFocusReason);
@@ -250,6 +284,11 @@ ExecutionFields ExecutionWindow::ReadFields() const {
     return fields;
 }
 
+void ExecutionWindow::FactsChanged() {
+    m_sharedFacts = Facts->Facts();
+    QuestionChanged();
+}
+
 void ExecutionWindow::QuestionChanged() {
     if (m_answering) {
         CalculaClick();
@@ -263,7 +302,7 @@ void ExecutionWindow::CalculaClick() {
     // The start date is read as dd/mm/yyyy, whatever the regional settings since opening.
     UseCalendarDateSettings();
     const ExecutionAnswer answer = AnswerExecution(ReadFields());
-    AnswerText->setPlainText(ToQString(answer.Text));
+    AnswerText->setPlainText(ToQString(WithCrimeDateNotice(*Facts, answer.Text)));
     if (answer.Dates) {
         Timeline->SetDates(*answer.Dates);
     } else {

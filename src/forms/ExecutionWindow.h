@@ -6,10 +6,12 @@
 // last day of the term) as a text that can be copied and as a timeline across the window.
 // A top-level window of the main window, made on the first use of its Ferramentas item;
 // closing it only hides it. Calcula, the default button, answers; from then on the answer
-// follows every change of the question.
+// follows every change of the question. The facts are the main window's, shared with the
+// consequences window: read on opening, written on every change.
 
 #include "dates/CivilDate.h"
 #include "forms/ToolWindow.h"
+#include "law/CaseFacts.h"
 #include "law/ExecutionInput.h"
 
 #include <QWidget>
@@ -36,14 +38,16 @@ inline constexpr const char* kExecutionCaption = "&Execu\xE7\xE3o penal";
 class ExecutionWindow : public ToolWindow {
     Q_OBJECT
 public:
-    explicit ExecutionWindow(QWidget* parent = nullptr);
+    // The window shows and edits the shared facts, which outlive it.
+    explicit ExecutionWindow(CaseFacts& sharedFacts, QWidget* parent = nullptr);
 
     // The window's Enter, default-button and accelerator keys.
     DialogKeys* Keys() const { return m_keys; }
 
     // Opens the window (or brings it to the front) for a new question: the term fields with
     // the given years, months and days when there are some (else they keep theirs), the start
-    // date at today, the keyboard on it, and Calcula the default.
+    // date at today, the facts panel with the shared facts, the keyboard on the start date,
+    // and Calcula the default.
     void Open(const std::optional<std::array<std::string, 3>>& term, DayNumber today);
 
     // Components, in tab order, then the labels.
@@ -81,8 +85,10 @@ private:
     void SetTabOrder();
 
     ExecutionFields ReadFields() const;
+    void FactsChanged();
     void QuestionChanged();
 
+    CaseFacts& m_sharedFacts;
     DialogKeys* m_keys = nullptr;
     bool m_answering = false; // set by the first Calcula: the answer follows the question
 };

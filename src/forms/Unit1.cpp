@@ -55,6 +55,11 @@ TForm1::~TForm1() {
     // The record's window shows the record, a member that goes before the child windows.
     delete m_recordWindow;
     m_recordWindow = nullptr;
+    // So do the windows that share the facts.
+    delete m_consequences;
+    m_consequences = nullptr;
+    delete m_execution;
+    m_execution = nullptr;
 }
 
 void TForm1::SetAboutBox(QDialog* aboutBox) {
@@ -324,14 +329,14 @@ void TForm1::FerramentasFracaoExecute() {
 
 void TForm1::FerramentasConsequenciasExecute() {
     if (!m_consequences) {
-        m_consequences = new ConsequencesWindow(this);
+        m_consequences = new ConsequencesWindow(m_sharedFacts, this);
     }
     m_consequences->Open(LastResultTerm(m_state));
 }
 
 void TForm1::FerramentasExecucaoExecute() {
     if (!m_execution) {
-        m_execution = new ExecutionWindow(this);
+        m_execution = new ExecutionWindow(m_sharedFacts, this);
     }
     m_execution->Open(LastResultTerm(m_state), CurrentDate());
 }

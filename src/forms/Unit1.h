@@ -8,6 +8,7 @@
 #include "engine/CalcFlow.h"
 #include "engine/CalcRecord.h"
 #include "engine/CalcState.h"
+#include "law/CaseFacts.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -63,6 +64,12 @@ public:
     AppliedFractionWindow* FractionWindow() const { return m_fractionWindow; }
     // The window of Ferramentas > Execução penal; null until its first opening.
     ExecutionWindow* Execution() const { return m_execution; }
+    // The window of Ferramentas > Consequências da pena; null until its first opening.
+    ConsequencesWindow* Consequences() const { return m_consequences; }
+
+    // The facts of the case that the consequences and the execution windows share: each
+    // shows them when it opens and writes them back whenever they change there.
+    CaseFacts& SharedFacts() { return m_sharedFacts; }
 
     // Components, in the window's order of child controls.
     QLabel* Label1 = nullptr;
@@ -151,6 +158,7 @@ private:
 
     CalcState m_state;
     CalcRecord m_record;
+    CaseFacts m_sharedFacts;
     CalculationRecordWindow* m_recordWindow = nullptr;
     DialogKeys* m_keys = nullptr;
     CopyCommand* m_copy = nullptr;

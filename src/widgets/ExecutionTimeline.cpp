@@ -1,5 +1,6 @@
 #include "widgets/ExecutionTimeline.h"
 
+#include "dates/Clock.h"
 #include "law/LegalText.h"
 #include "widgets/QtText.h"
 
@@ -21,12 +22,15 @@ constexpr std::string_view kStartWord = "in\xED"
                                         "cio";
 constexpr std::string_view kEndWord = "t\xE9rmino";
 constexpr std::string_view kParoleWord = "livramento";
+constexpr std::string_view kCapWord = "fim pelo art. 75";
+constexpr std::string_view kTodayWord = "hoje";
+constexpr std::string_view kFullyServedWords = "Pena integralmente cumprida: n\xE3o h\xE1 datas.";
 // What a screen reader announces; its description lists the labels.
 constexpr std::string_view kTimelineName = "Linha do tempo da execu\xE7\xE3o";
 
 constexpr std::array<Regime, 3> kRegimes = {Regime::Fechado, Regime::Semiaberto, Regime::Aberto};
-// Progressions and parole: at most two progressions and one parole.
-constexpr int kMostMilestoneRows = 3;
+// Under the bar: at most two progressions, parole, the capped end and today.
+constexpr int kMostMilestoneRows = 5;
 // The sample dates the widths are measured with: the widest digits of a date.
 constexpr std::string_view kWidestDate = "00/00/0000";
 
@@ -126,21 +130,33 @@ void LayOutSegments(TimelineDrawing& drawing, const ExecutionDates& dates) {
     addSegment(bar.right());
 }
 
+using MarkKind = TimelineDrawing::MarkKind;
+
 struct Mark {
     int X;
     QString Text;
-    bool Parole;
+    MarkKind Kind;
 };
 
-QList<Mark> MarksOf(const ExecutionDates& dates, const QRect& bar) {
+// Each progression and parole from the day it is due; the capped end after its last day,
+// as the bar's right end stands after the term's; today while it falls on the bar.
+QList<Mark> MarksOf(const ExecutionDates& dates, DayNumber today, const QRect& bar) {
     QList<Mark> marks;
     for (const ProgressionDate& progression : dates.Progressions) {
         marks.append({XOf(progression.Due.DueFrom, dates, bar),
-                      DateLabel(progression.Due.DueFrom, RegimeName(progression.To)), false});
+                      DateLabel(progression.Due.DueFrom, RegimeName(progression.To)),
+                      MarkKind::Progression});
     }
     if (dates.Parole) {
         marks.append({XOf(dates.Parole->DueFrom, dates, bar),
-                      DateLabel(dates.Parole->DueFrom, kParoleWord), true});
+                      DateLabel(dates.Parole->DueFrom, kParoleWord), MarkKind::Parole});
+    }
+    if (dates.CappedLastDay) {
+        marks.append({XOf(*dates.CappedLastDay + 1, dates, bar),
+                      DateLabel(*dates.CappedLastDay, kCapWord), MarkKind::Cap});
+    }
+    if (today >= dates.Start && today <= dates.LastDay) {
+        marks.append({XOf(today, dates, bar), DateLabel(today, kTodayWord), MarkKind::Today});
     }
     return marks;
 }
@@ -210,8 +226,8 @@ QList<int> StaggerRows(const QList<Mark>& marks, const QList<QRect>& rects, int 
 
 // The progressions and parole under the bar; the bottom of their last row.
 int LayOutMarks(TimelineDrawing& drawing, const QFontMetrics& metrics, const Measures& m, int width,
-                const ExecutionDates& dates) {
-    const QList<Mark> marks = MarksOf(dates, drawing.Bar);
+                const ExecutionDates& dates, DayNumber today) {
+    const QList<Mark> marks = MarksOf(dates, today, drawing.Bar);
     QList<QRect> rects;
     for (const Mark& mark : marks) {
         rects.append(FlagRect(metrics, mark, m, width));
@@ -224,14 +240,29 @@ int LayOutMarks(TimelineDrawing& drawing, const QFontMetrics& metrics, const Mea
         rect.moveTop(firstTop + rows[i] * m.RowPitch);
         drawing.Labels.append({marks[i].Text, rect});
         drawing.Ticks.append({marks[i].X, drawing.Bar.top() - m.Margin / 2,
-                              rect.top() + rect.height() / 2, marks[i].Parole});
+                              rect.top() + rect.height() / 2, marks[i].Kind});
         bottom = std::max(bottom, rect.bottom() + 1);
     }
     return bottom;
 }
 
+// Progressions solid, parole dashed, today dotted, the capped end solid and twice as wide.
+QPen TickPen(MarkKind kind, const QColor& ink, int width) {
+    switch (kind) {
+    case MarkKind::Parole:
+        return QPen(ink, width, Qt::DashLine, Qt::FlatCap);
+    case MarkKind::Today:
+        return QPen(ink, width, Qt::DotLine, Qt::FlatCap);
+    case MarkKind::Cap:
+        return QPen(ink, 2 * width, Qt::SolidLine, Qt::FlatCap);
+    case MarkKind::Progression:
+        break;
+    }
+    return QPen(ink, width, Qt::SolidLine, Qt::FlatCap);
+}
+
 TimelineDrawing Compose(const QFontMetrics& metrics, int width,
-                        const std::optional<ExecutionDates>& dates) {
+                        const std::optional<ExecutionDates>& dates, DayNumber today) {
     const Measures m(metrics);
     TimelineDrawing drawing;
     const int legendBottom = LayOutLegend(drawing, metrics, m, width);
@@ -239,10 +270,17 @@ TimelineDrawing Compose(const QFontMetrics& metrics, int width,
         drawing.Height = legendBottom + m.Margin;
         return drawing;
     }
+    if (dates->FullyServed) {
+        const QString words = ToQString(kFullyServedWords);
+        const QRect rect = TextRect(metrics, words, m.Margin, legendBottom + m.Gap);
+        drawing.Labels.append({words, rect});
+        drawing.Height = rect.bottom() + 1 + m.Margin;
+        return drawing;
+    }
     const int endsBottom = LayOutEnds(drawing, metrics, m, width, legendBottom + m.Gap, *dates);
     drawing.Bar = QRect(m.Margin, endsBottom + m.Margin, std::max(1, width - 2 * m.Margin), m.Line);
     LayOutSegments(drawing, *dates);
-    drawing.Height = LayOutMarks(drawing, metrics, m, width, *dates) + m.Margin;
+    drawing.Height = LayOutMarks(drawing, metrics, m, width, *dates, today) + m.Margin;
     return drawing;
 }
 
@@ -257,6 +295,7 @@ ExecutionTimeline::ExecutionTimeline(QWidget* parent)
 
 void ExecutionTimeline::SetDates(const ExecutionDates& dates) {
     m_dates = dates;
+    m_today = CurrentDate();
     LayOut();
 }
 
@@ -278,11 +317,12 @@ QColor ExecutionTimeline::RegimeColour(Regime regime) {
 }
 
 int ExecutionTimeline::heightForWidth(int width) const {
-    return Compose(fontMetrics(), width, m_dates).Height;
+    return Compose(fontMetrics(), width, m_dates, m_today).Height;
 }
 
 QSize ExecutionTimeline::minimumSizeHint() const {
-    // Room for the legend, and for the start and the last day side by side.
+    // Room for the legend, for the start and the last day side by side, and for the words
+    // of a term served in full.
     const QFontMetrics metrics = fontMetrics();
     const Measures m(metrics);
     int legend = 0;
@@ -292,12 +332,13 @@ QSize ExecutionTimeline::minimumSizeHint() const {
     const std::string date(kWidestDate);
     const int ends = TextWidth(metrics, ToQString(date + " " + std::string(kStartWord))) +
                      TextWidth(metrics, ToQString(date + " " + std::string(kEndWord))) + m.Gap;
-    return QSize(std::max(legend, ends) + 2 * m.Margin, sizeHint().height());
+    const int served = TextWidth(metrics, ToQString(kFullyServedWords));
+    return QSize(std::max({legend, ends, served}) + 2 * m.Margin, sizeHint().height());
 }
 
 QSize ExecutionTimeline::sizeHint() const {
-    // The height that holds every row: the legend, the ends, the bar and the three rows
-    // that a fechado start with parole can need.
+    // The height that holds every row: the legend, the ends, the bar and the rows that a
+    // fechado start with parole, a capped end and today can need.
     const Measures m(fontMetrics());
     const int height = m.Margin + m.Line + m.Gap + m.Line + m.Margin + m.Line + m.Gap +
                        (kMostMilestoneRows - 1) * m.RowPitch + m.Line + m.Margin;
@@ -305,7 +346,7 @@ QSize ExecutionTimeline::sizeHint() const {
 }
 
 void ExecutionTimeline::LayOut() {
-    m_drawing = Compose(fontMetrics(), width(), m_dates);
+    m_drawing = Compose(fontMetrics(), width(), m_dates, m_today);
     QStringList texts;
     for (const TimelineLabel& label : m_drawing.Labels) {
         texts.append(label.Text);
@@ -345,7 +386,7 @@ void ExecutionTimeline::paintEvent(QPaintEvent* /*event*/) {
         painter.drawRect(m_drawing.Bar);
     }
     for (const TimelineDrawing::Tick& tick : m_drawing.Ticks) {
-        painter.setPen(QPen(ink, m.Pen, tick.Parole ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(TickPen(tick.Kind, ink, m.Pen));
         painter.drawLine(tick.X, tick.Top, tick.X, tick.Bottom);
     }
     painter.setPen(ink);

@@ -2,10 +2,12 @@
 
 // The dates of a term's execution drawn across the widget's width: one bar from the start to
 // the last day, coloured by regime, the start and the last day labelled at its ends, and a
-// tick with a label (the date and what it is) for each progression and for parole. Labels
-// that would run into each other go on further rows under the bar, each tied to its tick by
-// a line that crosses no other label. A legend names the three colours. Every size follows
-// the widget's font, so the timeline reads alike at 96 and at 192 dots per inch.
+// tick with a label (the date and what it is) for each progression, for parole, for the end
+// of serving where the cap of art. 75 holds it (law.md 11), and for today while the term
+// runs. Labels that would run into each other go on further rows under the bar, each tied
+// to its tick by a line that crosses no other label. A term served in full by its
+// deductions draws no dates and says so. A legend names the three colours. Every size
+// follows the widget's font, so the timeline reads alike at 96 and at 192 dots per inch.
 
 #include "law/ExecutionDates.h"
 
@@ -31,12 +33,14 @@ struct TimelineDrawing {
         QRect Rect;
         Regime Kind;
     };
-    // A progression or parole: its tick across the bar and the line down to its label.
+    // What a tick marks; each kind is drawn with a line of its own.
+    enum class MarkKind { Progression, Parole, Cap, Today };
+    // A mark: its tick across the bar and the line down to its label.
     struct Tick {
         int X;
         int Top;
         int Bottom;
-        bool Parole;
+        MarkKind Kind;
     };
     // A colour of the legend.
     struct Swatch {
@@ -57,13 +61,15 @@ class ExecutionTimeline : public QWidget {
 public:
     explicit ExecutionTimeline(QWidget* parent = nullptr);
 
-    // Draws the dates; Clear leaves the legend alone.
+    // Draws the dates, today's (dates/Clock) as it is now among them; Clear leaves the
+    // legend alone.
     void SetDates(const ExecutionDates& dates);
     void Clear();
     bool HasDates() const { return m_dates.has_value(); }
 
     // The texts as they are laid out for the present size and font: the legend's names, the
-    // start and the last day, then each progression and parole.
+    // start and the last day, then each progression, parole, the capped end and today; for a
+    // term served in full, the legend's names and the words that say so.
     const QList<TimelineLabel>& Labels() const { return m_drawing.Labels; }
     // The bar; empty without dates.
     QRect BarRect() const { return m_drawing.Bar; }
@@ -86,6 +92,7 @@ private:
     void LayOut();
 
     std::optional<ExecutionDates> m_dates;
+    DayNumber m_today = 0;
     TimelineDrawing m_drawing;
 };
 

@@ -1,11 +1,13 @@
 // The window "Consequências da pena", opened from the main window's Ferramentas menu and
-// driven through real key and mouse events: seeding from the last Calcula, the text
-// following the term and the facts, the calculator's message for a refused term, Copiar,
-// F1 and a layout that fits at this display's density.
+// driven through real key and mouse events: seeding from the last Calcula, a hint and no
+// error before a term is typed, the text following the term and the facts, the calculator's
+// message for a refused term, a date of the crime that is no date, the facts shared with the
+// execution window, Copiar, F1 and a layout that fits at this display's density.
 
 #include "forms/ConsequencesWindow.h"
 
 #include "MainWindowHarness.h"
+#include "forms/ExecutionWindow.h"
 #include "law/Consequences.h"
 #include "law/ConsequencesText.h"
 #include "support/LayoutChecks.h"
@@ -15,6 +17,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -63,9 +66,13 @@ class ConsequencesWindowTest : public QObject {
 private slots:
     void MadeOnFirstUseOfItsMenuItem();
     void SeededWithTheLastResultOrKeepsWhatWasTyped();
+    void OpensWithAHintBeforeATermIsTyped();
     void TextFollowsTheTermAndTheFacts();
     void RefusedTermShowsTheCalculatorsMessage_data();
     void RefusedTermShowsTheCalculatorsMessage();
+    void CrimeDateThatIsNoDateIsSaidAboveTheText();
+    void ClickAnywhereOnTheEmptyDetracaoTakesDigits();
+    void FactsTypedHereAreThereInTheExecutionWindow();
     void CopiarPutsTheWholeTextOnTheClipboard();
     void ClosingOnlyHides();
     void F1OpensItsPageFromEveryControl();
@@ -127,6 +134,23 @@ void ConsequencesWindowTest::SeededWithTheLastResultOrKeepsWhatWasTyped() {
     QCOMPARE(w->Memo1->toPlainText(), AnalysisOf(720, {}));
 }
 
+// Finding 14: the window opened with "A pena deve ser de pelo menos 1 dia." before anything
+// was typed.
+void ConsequencesWindowTest::OpensWithAHintBeforeATermIsTyped() {
+    MainWindowHarness h;
+    ConsequencesWindow* w = OpenFromMenu(h);
+    QVERIFY(w);
+    const QString hint = ToQString(kConsequencesNoTermHint);
+    QCOMPARE(w->Memo1->toPlainText(), hint);
+    // A fact changed with no term still shows the hint; a term typed and taken away again too.
+    w->Facts1->Violencia->setChecked(true);
+    QCOMPARE(w->Memo1->toPlainText(), hint);
+    MainWindowHarness::TypeInto(w->MaskEdit2, QStringLiteral("3"));
+    QVERIFY(w->Memo1->toPlainText().contains(QStringLiteral("Regime inicial")));
+    MainWindowHarness::TypeInto(w->MaskEdit2, QString());
+    QCOMPARE(w->Memo1->toPlainText(), hint);
+}
+
 void ConsequencesWindowTest::TextFollowsTheTermAndTheFacts() {
     MainWindowHarness h;
     ConsequencesWindow* w = OpenFromMenu(h);
@@ -134,7 +158,8 @@ void ConsequencesWindowTest::TextFollowsTheTermAndTheFacts() {
     MainWindowHarness::TypeInto(w->MaskEdit1, QStringLiteral("5"));
     QVERIFY(w->Memo1->toPlainText().contains(QStringLiteral("Regime inicial: semiaberto")));
 
-    QTest::mouseClick(w->Facts1->Reincidente, Qt::LeftButton);
+    w->Facts1->Reincidencia->setFocus();
+    QTest::keyClick(w->Facts1->Reincidencia, Qt::Key_Down); // "sim"
     CaseFacts repeat;
     repeat.RepeatOffender = true;
     QCOMPARE(w->Memo1->toPlainText(), AnalysisOf(1800, repeat));
@@ -161,10 +186,11 @@ void ConsequencesWindowTest::RefusedTermShowsTheCalculatorsMessage_data() {
         << "1"
         << ""
         << "30" << QStringLiteral("O n\u00famero m\u00e1ximo de dias \u00e9 29.");
-    QTest::newRow("no term") << ""
-                             << ""
-                             << ""
-                             << "A pena deve ser de pelo menos 1 dia.";
+    // Typed, a term of nothing is refused; only an empty term shows the hint.
+    QTest::newRow("a term of zero") << "0"
+                                    << ""
+                                    << ""
+                                    << "A pena deve ser de pelo menos 1 dia.";
 }
 
 void ConsequencesWindowTest::RefusedTermShowsTheCalculatorsMessage() {
@@ -181,6 +207,62 @@ void ConsequencesWindowTest::RefusedTermShowsTheCalculatorsMessage() {
     QCOMPARE(w->Memo1->toPlainText(), message);
     // What was typed stays, to be mended.
     QCOMPARE(MainWindowHarness::Text(w->MaskEdit2).trimmed(), months);
+}
+
+void ConsequencesWindowTest::CrimeDateThatIsNoDateIsSaidAboveTheText() {
+    MainWindowHarness h;
+    ConsequencesWindow* w = OpenFromMenu(h);
+    QVERIFY(w);
+    MainWindowHarness::TypeInto(w->MaskEdit1, QStringLiteral("5"));
+    MainWindowHarness::TypeInto(w->Facts1->DataCrime, QStringLiteral("31022021"));
+    // The analysis goes on as for a date not given, under the words that say why.
+    const QString notice = ToQString(kInvalidCrimeDateMessage);
+    QCOMPARE(w->Memo1->toPlainText(), notice + "\n\n" + AnalysisOf(1800, {}));
+    QCOMPARE(MainWindowHarness::Text(w->Facts1->DataCrime), QStringLiteral("31/02/2021"));
+    QVERIFY(h.Watch.Seen().isEmpty());
+    MainWindowHarness::TypeInto(w->Facts1->DataCrime, QStringLiteral("28022021"));
+    QVERIFY(!w->Memo1->toPlainText().contains(notice));
+}
+
+// Finding 13: only a click on the empty field's left edge let digits in.
+void ConsequencesWindowTest::ClickAnywhereOnTheEmptyDetracaoTakesDigits() {
+    for (const double across : {0.5, 0.9}) {
+        MainWindowHarness h;
+        ConsequencesWindow* w = OpenFromMenu(h);
+        QVERIFY(w);
+        MaskedField* field = w->Facts1->Detracao;
+        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(static_cast<int>(field->width() * across), field->height() / 2));
+        QTest::keyClicks(field, QStringLiteral("45"));
+        QCOMPARE(w->Facts1->Facts().DetracaoDays, 45);
+    }
+}
+
+void ConsequencesWindowTest::FactsTypedHereAreThereInTheExecutionWindow() {
+    MainWindowHarness h;
+    ConsequencesWindow* w = OpenFromMenu(h);
+    QVERIFY(w);
+    w->Facts1->Natureza->setCurrentIndex(1);
+    MainWindowHarness::TypeInto(w->Facts1->DataCrime, QStringLiteral("05032021"));
+    MainWindowHarness::TypeInto(w->Facts1->Detracao, QStringLiteral("30"));
+    const CaseFacts typed = w->Facts1->Facts();
+    QCOMPARE(h.Window->SharedFacts(), typed);
+
+    h.Window->FerramentasExecucao->trigger();
+    ExecutionWindow* execution = h.Window->Execution();
+    QVERIFY(execution);
+    QCOMPARE(execution->Facts->Facts(), typed);
+    // And back: a change there is here when this window opens again.
+    QTest::mouseClick(execution->Facts->Maior70, Qt::LeftButton);
+    w->close();
+    QCOMPARE(OpenFromMenu(h), w);
+    CaseFacts changed = typed;
+    changed.Over70AtSentence = true;
+    QCOMPARE(w->Facts1->Facts(), changed);
+    // A date typed here that is no date stays as typed while the facts are unchanged.
+    MainWindowHarness::TypeInto(w->Facts1->DataCrime, QStringLiteral("3104"));
+    OpenFromMenu(h);
+    QCOMPARE(MainWindowHarness::Text(w->Facts1->DataCrime), QStringLiteral("31/04/    "));
 }
 
 void ConsequencesWindowTest::CopiarPutsTheWholeTextOnTheClipboard() {
@@ -216,7 +298,8 @@ void ConsequencesWindowTest::ClosingOnlyHides() {
 
 void ConsequencesWindowTest::F1OpensItsPageFromEveryControl() {
     RecordedHelp help;
-    ConsequencesWindow w;
+    CaseFacts shared;
+    ConsequencesWindow w(shared);
     w.Open(std::nullopt);
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QList<QWidget*> controls = {w.MaskEdit1, w.MaskEdit2, w.MaskEdit3,
@@ -249,17 +332,27 @@ void ConsequencesWindowTest::F1OnTheMenuItemOpensItsPage() {
 }
 
 void ConsequencesWindowTest::TabCyclesThroughEveryControl() {
-    ConsequencesWindow w;
+    CaseFacts shared;
+    ConsequencesWindow w(shared);
     w.Open(std::nullopt);
     QVERIFY(QTest::qWaitForWindowActive(&w));
+    // Tab passes over the facts that cannot apply (here the earlier conviction's box, without
+    // the record), but every control has its name for a screen reader.
     QList<QWidget*> cycle = {w.MaskEdit1, w.MaskEdit2, w.MaskEdit3};
-    cycle += w.Facts1->TabOrder();
+    for (QWidget* control : w.Facts1->TabOrder()) {
+        const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        QVERIFY2(face && !face->text(QAccessible::Name).isEmpty(),
+                 qPrintable(control->objectName()));
+        if (control->isEnabled()) {
+            cycle << control;
+        }
+    }
+    QCOMPARE(cycle.size(), 3 + w.Facts1->TabOrder().size() - 1);
     cycle += {w.Memo1, w.Button1, w.Button2, w.MaskEdit1};
     QCOMPARE(QApplication::focusWidget(), w.MaskEdit1);
     for (qsizetype i = 1; i < cycle.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), cycle[i]);
-        // What a screen reader announces.
         const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(cycle[i]);
         QVERIFY2(face && !face->text(QAccessible::Name).isEmpty(),
                  qPrintable(cycle[i]->objectName()));
@@ -267,7 +360,8 @@ void ConsequencesWindowTest::TabCyclesThroughEveryControl() {
 }
 
 void ConsequencesWindowTest::NothingIsCutOrOverlaps() {
-    ConsequencesWindow w;
+    CaseFacts shared;
+    ConsequencesWindow w(shared);
     w.Open(std::nullopt);
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QList<const QWidget*> controls;

@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <algorithm>
 
 namespace zarn {
 
@@ -78,6 +80,10 @@ private slots:
     void RefusedDatesAnswerInTheTextWithoutABox_data();
     void RefusedDatesAnswerInTheTextWithoutABox();
     void CopiarCopiesTheWholeAnswer();
+    void DatesComeInTheOrderOfTheCalendar();
+    void CrimeDateThatIsNoDateIsSaidAboveTheAnswer();
+    void ClickAnywhereOnTheEmptyDayFieldsTakesDigits();
+    void TimelineMarksTodayAndTheCappedEnd();
     void F1OpensTheExecutionPage_data();
     void F1OpensTheExecutionPage();
     void NothingIsClippedOrOverlaps();
@@ -189,7 +195,7 @@ void ExecutionWindowTest::TheAnswerFollowsTheQuestionAfterCalcula() {
     ExecutionWindow& w = *h.W();
     h.Ask(QStringLiteral("6"), QStringLiteral("10012021"));
     QVERIFY(h.Answer().contains(QStringLiteral("25/12/2021")));
-    w.Facts->Reincidente->setChecked(true); // inciso II, 20%: 432 days
+    w.Facts->Reincidencia->setCurrentIndex(1); // inciso II, 20%: 432 days
     QVERIFY(h.Answer().contains(QStringLiteral("432 dias")));
     h.TypeInto(w.StartField, QStringLiteral("01"));
     QCOMPARE(h.Answer(), ToQString(kUnreadableStartMessage));
@@ -244,10 +250,88 @@ void ExecutionWindowTest::CopiarCopiesTheWholeAnswer() {
     QCOMPARE(h.Focus(), h.W()->StartField); // Alt+O leaves the keyboard where it was
 }
 
+// Finding 15: the dated paragraphs follow the calendar. With 30% to progress and parole at
+// half the term, parole comes between the two progressions.
+void ExecutionWindowTest::DatesComeInTheOrderOfTheCalendar() {
+    ExecutionHarness h;
+    QVERIFY(h.Open());
+    ExecutionWindow& w = *h.W();
+    w.Facts->Reincidencia->setCurrentIndex(1);
+    w.Facts->Violencia->setChecked(true);
+    w.RegimeChoice->setCurrentIndex(1); // fechado
+    h.Ask(QStringLiteral("9"), QStringLiteral("10012021"));
+    const QString answer = h.Answer();
+    QList<QDate> dates;
+    const QRegularExpression written(QStringLiteral("\\b(\\d\\d)/(\\d\\d)/(\\d{4})\\b"));
+    for (const QRegularExpressionMatch& date : written.globalMatch(answer)) {
+        dates << QDate(date.captured(3).toInt(), date.captured(2).toInt(),
+                       date.captured(1).toInt());
+    }
+    QCOMPARE(dates.size(), 5); // the start, two progressions, parole and the end
+    QVERIFY2(std::is_sorted(dates.begin(), dates.end()), qPrintable(answer));
+    const qsizetype parole = answer.indexOf(QStringLiteral("Livramento"));
+    QVERIFY(parole > answer.indexOf(QStringLiteral("regime semiaberto:")));
+    QVERIFY(parole < answer.indexOf(QStringLiteral("regime aberto:")));
+}
+
+void ExecutionWindowTest::CrimeDateThatIsNoDateIsSaidAboveTheAnswer() {
+    ExecutionHarness h;
+    QVERIFY(h.Open());
+    h.TypeInto(h.W()->Facts->DataCrime, QStringLiteral("1203"));
+    h.Ask(QStringLiteral("6"), QStringLiteral("10012021"));
+    QVERIFY(h.Answer().startsWith(ToQString(kInvalidCrimeDateMessage) + "\n\n"));
+    QVERIFY(h.Answer().contains(ToQString(kNoteCrimeDateNotGiven)));
+    QVERIFY(h.W()->Timeline->HasDates());
+    QVERIFY(h.Watch.Seen().isEmpty());
+}
+
+// Finding 13, and the remicao field beside it: only a click on the empty field's left edge
+// let digits in.
+void ExecutionWindowTest::ClickAnywhereOnTheEmptyDayFieldsTakesDigits() {
+    ExecutionHarness h;
+    QVERIFY(h.Open());
+    ExecutionWindow& w = *h.W();
+    for (MaskedField* field : {w.Facts->Detracao, w.RemicaoField}) {
+        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(field->width() * 3 / 4, field->height() / 2));
+        QTest::keyClicks(field, QStringLiteral("30"));
+    }
+    h.Ask(QStringLiteral("6"), QStringLiteral("10012021"));
+    // As the row "with detracao 30 and remicao 15" of EnterAnswersWithDatesAndTimeline, with
+    // 30 days of remicao.
+    QVERIFY2(h.Answer().contains(QStringLiteral("detra\u00e7\u00e3o de 30 dias")),
+             qPrintable(h.Answer()));
+    QVERIFY(h.Answer().contains(QStringLiteral("remi\u00e7\u00e3o de 30 dias")));
+}
+
+void ExecutionWindowTest::TimelineMarksTodayAndTheCappedEnd() {
+    ExecutionHarness h;
+    QVERIFY(h.Open());
+    h.Ask(QStringLiteral("50"), QStringLiteral("10012021"));
+    QStringList drawn;
+    for (const TimelineLabel& label : h.W()->Timeline->Labels()) {
+        drawn << label.Text;
+    }
+    QVERIFY2(drawn.contains(QStringLiteral("07/12/2026 hoje")), qPrintable(drawn.join('|')));
+    QVERIFY2(drawn.contains(QStringLiteral("09/01/2061 fim pelo art. 75")),
+             qPrintable(drawn.join('|')));
+    QVERIFY(h.Answer().contains(QStringLiteral("09/01/2061")));
+    // Served in full by the detracao: no dates, and the timeline says so.
+    h.TypeInto(h.W()->Facts->Detracao, QStringLiteral("99999"));
+    h.Ask(QStringLiteral("1"), QStringLiteral("10012021"));
+    QVERIFY(h.Answer().contains(QStringLiteral("integralmente cumprida")));
+    drawn.clear();
+    for (const TimelineLabel& label : h.W()->Timeline->Labels()) {
+        drawn << label.Text;
+    }
+    QCOMPARE(drawn.size(), 4);
+    QVERIFY(drawn.last().startsWith(QStringLiteral("Pena integralmente cumprida")));
+}
+
 void ExecutionWindowTest::F1OpensTheExecutionPage_data() {
     QTest::addColumn<QString>("control");
-    for (const char* name : {"YearsField", "StartField", "Reincidente", "Inciso", "RemicaoField",
-                             "ConventionChoice", "CalculaButton", "AnswerText"}) {
+    for (const char* name : {"YearsField", "StartField", "Reincidencia", "DataCrime", "Inciso",
+                             "RemicaoField", "ConventionChoice", "CalculaButton", "AnswerText"}) {
         QTest::newRow(name) << QString::fromLatin1(name);
     }
 }
