@@ -216,8 +216,8 @@ void ExecutionWindow::PlaceControls() {
     PlaceWidget(MonthsField, {232, kTermTop, 40, kFieldHeight});
     PlaceWidget(DaysField, {336, kTermTop, 41, kFieldHeight});
     PlaceWidget(StartField, {576, kTermTop, 97, kFieldHeight});
-    Facts->setGeometry(Scaled(this, kMargin), Scaled(this, kFactsTop), facts.width(),
-                       facts.height());
+    Facts->setGeometry(Scaled(this, kMargin), Scaled(this, kFactsTop),
+                       std::max(facts.width(), Scaled(this, contentWidth)), facts.height());
     PlaceWidget(RemicaoField, {kRemicaoFieldLeft, choicesTop, 59, kFieldHeight});
     PlaceWidget(RegimeChoice, {kChoiceLeft, choicesTop, kChoiceWidth, kFieldHeight});
     PlaceWidget(ConventionChoice, {kChoiceLeft, secondChoiceTop, kChoiceWidth, kFieldHeight});

@@ -280,6 +280,11 @@ TimelineDrawing Compose(const QFontMetrics& metrics, int width,
     const int endsBottom = LayOutEnds(drawing, metrics, m, width, legendBottom + m.Gap, *dates);
     drawing.Bar = QRect(m.Margin, endsBottom + m.Margin, std::max(1, width - 2 * m.Margin), m.Line);
     LayOutSegments(drawing, *dates);
+    if (dates->CappedLastDay) {
+        const QRect& bar = drawing.Bar;
+        drawing.BeyondCap = QRect(QPoint(XOf(*dates->CappedLastDay + 1, *dates, bar), bar.top()),
+                                  bar.bottomRight());
+    }
     drawing.Height = LayOutMarks(drawing, metrics, m, width, *dates, today) + m.Margin;
     return drawing;
 }
@@ -382,6 +387,7 @@ void ExecutionTimeline::paintEvent(QPaintEvent* /*event*/) {
     for (const TimelineDrawing::Segment& segment : m_drawing.Segments) {
         painter.fillRect(segment.Rect, RegimeColour(segment.Kind));
     }
+    painter.fillRect(m_drawing.BeyondCap, QBrush(ink, Qt::BDiagPattern));
     if (!m_drawing.Bar.isEmpty() && m_dates) {
         painter.drawRect(m_drawing.Bar);
     }

@@ -50,6 +50,8 @@ struct TimelineDrawing {
 
     QList<TimelineLabel> Labels;
     QRect Bar;
+    // The stretch of the bar after the end of serving where art. 75 caps it, hatched.
+    QRect BeyondCap;
     QList<Segment> Segments;
     QList<Tick> Ticks;
     QList<Swatch> Swatches;
