@@ -71,7 +71,6 @@ private slots:
     void RefusedTermShowsTheCalculatorsMessage_data();
     void RefusedTermShowsTheCalculatorsMessage();
     void CrimeDateThatIsNoDateIsSaidAboveTheText();
-    void ClickAnywhereOnTheEmptyDetracaoTakesDigits();
     void FactsTypedHereAreThereInTheExecutionWindow();
     void CopiarPutsTheWholeTextOnTheClipboard();
     void ClosingOnlyHides();
@@ -222,20 +221,6 @@ void ConsequencesWindowTest::CrimeDateThatIsNoDateIsSaidAboveTheText() {
     QVERIFY(h.Watch.Seen().isEmpty());
     MainWindowHarness::TypeInto(w->Facts1->DataCrime, QStringLiteral("28022021"));
     QVERIFY(!w->Memo1->toPlainText().contains(notice));
-}
-
-// Finding 13: only a click on the empty field's left edge let digits in.
-void ConsequencesWindowTest::ClickAnywhereOnTheEmptyDetracaoTakesDigits() {
-    for (const double across : {0.5, 0.9}) {
-        MainWindowHarness h;
-        ConsequencesWindow* w = OpenFromMenu(h);
-        QVERIFY(w);
-        MaskedField* field = w->Facts1->Detracao;
-        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier,
-                          QPoint(static_cast<int>(field->width() * across), field->height() / 2));
-        QTest::keyClicks(field, QStringLiteral("45"));
-        QCOMPARE(w->Facts1->Facts().DetracaoDays, 45);
-    }
 }
 
 void ConsequencesWindowTest::FactsTypedHereAreThereInTheExecutionWindow() {

@@ -316,16 +316,6 @@ void ExecutionWindowTest::TimelineMarksTodayAndTheCappedEnd() {
     QVERIFY2(drawn.contains(QStringLiteral("09/01/2061 fim pelo art. 75")),
              qPrintable(drawn.join('|')));
     QVERIFY(h.Answer().contains(QStringLiteral("09/01/2061")));
-    // Served in full by the detracao: no dates, and the timeline says so.
-    h.TypeInto(h.W()->Facts->Detracao, QStringLiteral("99999"));
-    h.Ask(QStringLiteral("1"), QStringLiteral("10012021"));
-    QVERIFY(h.Answer().contains(QStringLiteral("integralmente cumprida")));
-    drawn.clear();
-    for (const TimelineLabel& label : h.W()->Timeline->Labels()) {
-        drawn << label.Text;
-    }
-    QCOMPARE(drawn.size(), 4);
-    QVERIFY(drawn.last().startsWith(QStringLiteral("Pena integralmente cumprida")));
 }
 
 void ExecutionWindowTest::F1OpensTheExecutionPage_data() {

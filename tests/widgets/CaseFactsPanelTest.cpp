@@ -106,9 +106,6 @@ void CaseFactsPanelTest::ShowsAndGivesBackTheFacts() {
              f.EarlierDoloso = false;
          }),
          0},
-        {"paragraph 3", With([](CaseFacts& f) { f.Paragraph3 = true; }), 0},
-        {"the calendar's first day",
-         With([](CaseFacts& f) { f.CrimeDate = OracleDayNumber(1, 1, 1); }), 0},
         {"negative detracao shows none", With([](CaseFacts& f) { f.DetracaoDays = -3; }), 0},
         {"five digits of detracao", With([](CaseFacts& f) { f.DetracaoDays = 99999; }), 99999},
         {"beyond the field held to it", With([](CaseFacts& f) { f.DetracaoDays = 100000; }), 99999},
@@ -185,10 +182,6 @@ void CaseFactsPanelTest::ControlsThatCannotApplyAreDisabledAndSayWhy() {
          With([](CaseFacts& f) { f.Violence = true; }),
          {"Paragrafo3", "CulposoAnterior"},
          "viol\u00eancia"},
-        {"repeat offender: no paragraph 3",
-         With([](CaseFacts& f) { f.RepeatOffender = true; }),
-         {"Paragrafo3"},
-         "reincidente"},
         {"paragraph 3: neither violence nor record",
          With([](CaseFacts& f) { f.Paragraph3 = true; }),
          {"Violencia", "Reincidencia", "CulposoAnterior"},
@@ -201,10 +194,6 @@ void CaseFactsPanelTest::ControlsThatCannotApplyAreDisabledAndSayWhy() {
          With([](CaseFacts& f) { f.Attempt = true; }),
          {"Culposo", "CulposoAnterior"},
          "tentativa"},
-        {"hediondo: not culposo",
-         With([](CaseFacts& f) { f.Nature = Natureza::Hediondo; }),
-         {"Culposo", "CulposoAnterior"},
-         "hediondo"},
         {"specific repeat of a doloso crime: the earlier one was doloso",
          With([](CaseFacts& f) {
              f.RepeatOffender = true;
