@@ -38,7 +38,8 @@ JsonValue ConsequencesJson(const Consequences& answers) {
     const ProgressionRule& progression = answers.Progression.Rule;
     JsonValue object = JsonValue::object();
     object["pena_dias"] = answers.TermDays;
-    object["regime"] = JsonText(RegimeName(answers.Regime.Initial));
+    object["regime"] = answers.Regime.FullyServed ? JsonValue(nullptr)
+                                                  : JsonText(RegimeName(answers.Regime.Initial));
     object["substituicao"] = TextOrNull(answers.Substitution.Form);
     object["sursis"] = TextOrNull(answers.Sursis.Period);
     object["livramento_fracao"] =

@@ -154,7 +154,8 @@ PrescriptionAnswer PrescriptionFor(long long termDays, const CaseFacts& facts) {
     }
     answer.HalvingBarred = facts.SexualViolenceAgainstWoman &&
                            (!date || *date >= DayOf(*kSexualViolenceWording.InForce));
-    answer.Halved = (facts.Under21AtCrime || facts.Over70AtSentence) && !answer.HalvingBarred;
+    answer.AgeWouldHalve = facts.Under21AtCrime || facts.Over70AtSentence;
+    answer.Halved = answer.AgeWouldHalve && !answer.HalvingBarred;
     answer.IncreasedForRepeat = facts.RepeatOffender;
 
     const long long months = PeriodMonths(answer.PeriodYears);

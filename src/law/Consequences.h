@@ -71,6 +71,7 @@ struct PrescriptionAnswer {
     long long PunitivaMonths = 0;                // halved where art. 115 applies
     long long ExecutoriaMonths = 0;              // increased, then halved where they apply
     bool Halved = false;
+    bool AgeWouldHalve = false; // under 21 at the crime or over 70 at the sentence
     bool HalvingBarred = false; // sexual violence against a woman, Lei 15.160/2025
     bool IncreasedForRepeat = false;
     LegalSource Source;

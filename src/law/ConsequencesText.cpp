@@ -166,12 +166,12 @@ std::string ParoleDetails(const ParoleAnswer& parole, const CaseFacts& facts) {
 }
 
 std::string ProgressionParagraph(const ProgressionAnswer& progression, Regime initial,
-                                 const CaseFacts& facts) {
+                                 bool fullyServed, const CaseFacts& facts) {
     const ProgressionRule& rule = progression.Rule;
     std::string text = "Progress\xE3o de regime: " + ShareText(rule) + " da pena, " +
                        DaysAndTerm(progression.Days) + ", para a primeira progress\xE3o" +
                        CitedWithLaw(rule.Source) + ".";
-    if (initial == Regime::Aberto) {
+    if (initial == Regime::Aberto && !fullyServed) {
         text += " O regime inicial j\xE1 \xE9 o aberto.";
     }
     text += " Requisitos que o c\xE1lculo n\xE3o verifica: boa conduta carcer\xE1ria" +
@@ -205,7 +205,7 @@ std::string PrescriptionParagraph(const PrescriptionAnswer& prescription) {
     if (prescription.Halved) {
         text += " Prazos reduzidos de metade pela idade" + Cited(kAgeHalving.Source) + ".";
     }
-    if (prescription.HalvingBarred) {
+    if (prescription.HalvingBarred && prescription.AgeWouldHalve) {
         text += " Sem redu\xE7\xE3o de metade pela idade no crime de viol\xEAncia sexual contra a "
                 "mulher cometido desde " +
                 WriteCivilDate(*kSexualViolenceWording.InForce) + " (" +
@@ -233,7 +233,8 @@ std::string WriteConsequences(const Consequences& answers, const CaseFacts& fact
         SubstitutionParagraph(term, answers.Substitution, facts),
         SursisParagraph(term, answers.Sursis, facts),
         ParoleParagraph(answers.Parole, ParoleDetails(answers.Parole, facts)),
-        ProgressionParagraph(answers.Progression, answers.Regime.Initial, facts),
+        ProgressionParagraph(answers.Progression, answers.Regime.Initial,
+                             answers.Regime.FullyServed, facts),
         PrescriptionParagraph(answers.Prescription),
     };
     if (!answers.Notes.empty()) {

@@ -163,6 +163,10 @@ void AddProgressionNotes(const CaseFacts& facts, ProgressionRule& rule) {
     if (generic && rule.Which == Inciso::VIA) {
         notes.emplace_back(kNoteFeminicideRepeatOffender);
     }
+    if (facts.Nature == Natureza::Feminicidio && rule.Which == Inciso::VIII &&
+        FromWording(facts.CrimeDate, kFeminicideProgressionWording)) {
+        notes.emplace_back(kNoteFeminicideSpecificRepeatOffender);
+    }
     if (facts.Nature == Natureza::Feminicidio) {
         if (KnownAndBefore(facts.CrimeDate, kFeminicideHediondoWording)) {
             notes.emplace_back(kNoteFeminicideBefore2015);
@@ -192,8 +196,7 @@ ParoleRule BarredBy(const LegalSource& source) {
 }
 
 // law.md 6 for the crimes of art. 83 V and the association: 2/3, barred for the specific
-// repeat offender, and for the first offender of VI-a and VI-A from their laws. Before
-// Lei 14.994/2024 a consummated feminicidio is a hediondo crime with death (law.md 8).
+// repeat offender, and for the first offender of VI-a and VI-A from their laws.
 ParoleRule HediondoParole(const CaseFacts& facts) {
     const bool association = facts.Nature == Natureza::AssociacaoTrafico;
     const ParoleCase paroleCase =
@@ -204,8 +207,9 @@ ParoleRule HediondoParole(const CaseFacts& facts) {
     const bool feminicide = facts.Nature == Natureza::Feminicidio;
     const bool feminicideLaw =
         feminicide && FromWording(facts.CrimeDate, kFeminicideProgressionWording);
-    const bool death =
-        facts.Nature == Natureza::HediondoMorte || (feminicide && !feminicideLaw && !facts.Attempt);
+    // Before Lei 14.994/2024 law.md leaves the feminicidio's parole unbarred, though its
+    // share follows the rows of a crime with death: the favourable reading.
+    const bool death = facts.Nature == Natureza::HediondoMorte;
     const bool deathLaw = FromWording(facts.CrimeDate, kProgressionWording);
     if (death && !facts.RepeatOffender && deathLaw) {
         return BarredBy(kParoleBarHediondoDeath);

@@ -80,8 +80,15 @@ inline constexpr std::string_view kNoteParoleBarNotBefore2020 =
     "A veda\xE7\xE3o do livramento do art. 112, VI, a, da LEP (Lei 13.964/2019) n\xE3o alcan\xE7"
     "a crime anterior a 23/01/2020.";
 inline constexpr std::string_view kNoteParoleBarNotBefore2024 =
-    "A veda\xE7\xE3o do livramento do art. 112, VI-A, da LEP (Lei 14.994/2024) n\xE3o alcan\xE7"
-    "a crime anterior a 10/10/2024.";
+    "A veda\xE7\xE3o do livramento ao feminic\xED"
+    "dio (LEP art. 112, VI-A, Lei 14.994/2024) n\xE3o alcan\xE7"
+    "a crime anterior a 10/10/2024, nem o alcan\xE7"
+    "a a do inciso VI, a (leitura mais favor\xE1vel, adotada pelo Zarn).";
+inline constexpr std::string_view kNoteFeminicideSpecificRepeatOffender =
+    "Feminic\xED"
+    "dio por reincidente espec\xED"
+    "fico: 70% (LEP art. 112, VIII), a fra\xE7\xE3o do reincidente espec\xED"
+    "fico em crime hediondo com resultado morte (leitura adotada pelo Zarn).";
 
 inline constexpr std::string_view kNoteArt75Benefits =
     "Os benef\xED"

@@ -149,7 +149,8 @@ TEST(LawByDate, ParoleFractionOrBarByTheDate) {
         {N::HediondoMorte, "r", from2020, "2/3"},
         {N::HediondoMorte, "re", from2020, "CP art. 83, V"},
         {N::Feminicidio, "", before2020, "2/3"},
-        {N::Feminicidio, "", before2024, "LEP art. 112, VI, a"},
+        {N::Feminicidio, "", before2024, "2/3"},
+        {N::Feminicidio, "re", before2024, "CP art. 83, V"},
         {N::Feminicidio, "t", before2024, "2/3"},
         {N::Feminicidio, "", from2024, "LEP art. 112, VI-A"},
         {N::Feminicidio, "r", from2024, "2/3"},
@@ -272,6 +273,8 @@ TEST(LawReview, FindingsOfTheConsequencesTool) {
     detracao.DetracaoDays = 400;
     CaseFacts detencao;
     detencao.Kind = Especie::Detencao;
+    CaseFacts sexualViolence;
+    sexualViolence.SexualViolenceAgainstWoman = true;
     struct Row {
         std::string_view finding;
         long long term;
@@ -297,6 +300,15 @@ TEST(LawReview, FindingsOfTheConsequencesTool) {
          Facts(N::HediondoMorte, "r", Date(2021, 1, 10)), "STJ Tema 1196", true},
         {"8: never a zero term", kYear, detracao, "pena de 0", false},
         {"8: fully served", kYear, detracao, "integralmente cumprida (CP art. 42)", true},
+        {"8: no regime said for it", kYear, detracao, "regime inicial j\xE1 \xE9 o aberto", false},
+        {"no halving to bar without an age", 2 * kYear, sexualViolence, "redu\xE7\xE3o de metade",
+         false},
+        {"the feminicide's specific reading stated", 20 * kYear,
+         Facts(N::Feminicidio, "re", Date(2025, 1, 10)),
+         "Feminic\xED"
+         "dio por reincidente espec\xED"
+         "fico: 70%",
+         true},
         {"10: nothing harsher than fechado", 9 * kYear, {}, "mais gravoso", false},
         {"10: detencao never fechado", 5 * kYear, detencao, "mais gravoso", false},
         {"11: the culposo reading in the answer", 6 * kYear, Facts(N::Comum, "cv", std::nullopt),
