@@ -45,24 +45,28 @@ std::string FormatWhole(double truncatedValue, int width) {
     return std::string(fieldWidth - digits.size(), ' ') + digits;
 }
 
+ResultParts SplitResultDays(double resultDays) {
+    ResultParts parts;
+    parts.Years = std::trunc(resultDays / kDaysPerYear);
+    double remainder = resultDays - parts.Years * kDaysPerYear;
+    parts.Months = std::trunc(remainder / kDaysPerMonth);
+    remainder = remainder - parts.Months * kDaysPerMonth;
+    parts.Days = std::trunc(remainder);
+    return parts;
+}
+
 void ComputeTerm(CalcState& state) {
     state.TotalDays = state.Years * kDaysPerYear + state.Months * kDaysPerMonth + state.Days;
     state.DeltaDays = FractionOf(state, state.TotalDays);
     state.ResultDays = ApplyDelta(state, state.TotalDays, state.DeltaDays);
 
-    const double years = std::trunc(state.ResultDays / kDaysPerYear);
-    double remainder = state.ResultDays - years * kDaysPerYear;
-    state.YearWord = WordFor(years, kYearWord);
-    state.OutYearsText = FormatWhole(years, kTermPartWidth);
-
-    const double months = std::trunc(remainder / kDaysPerMonth);
-    remainder = remainder - months * kDaysPerMonth;
-    state.MonthWord = WordFor(months, kMonthWord);
-    state.OutMonthsText = FormatWhole(months, kTermPartWidth);
-
-    const double days = std::trunc(remainder);
-    state.DayWord = WordFor(days, kDayWord);
-    state.OutDaysText = FormatWhole(days, kTermPartWidth);
+    const ResultParts parts = SplitResultDays(state.ResultDays);
+    state.YearWord = WordFor(parts.Years, kYearWord);
+    state.OutYearsText = FormatWhole(parts.Years, kTermPartWidth);
+    state.MonthWord = WordFor(parts.Months, kMonthWord);
+    state.OutMonthsText = FormatWhole(parts.Months, kTermPartWidth);
+    state.DayWord = WordFor(parts.Days, kDayWord);
+    state.OutDaysText = FormatWhole(parts.Days, kTermPartWidth);
 }
 
 void ComputeFines(CalcState& state) {
