@@ -13,7 +13,6 @@ namespace {
 
 constexpr double kDaysPerYear = 360;
 constexpr double kDaysPerMonth = 30;
-constexpr double kFinesCeiling = 66666;
 
 // The fraction of the operation taken of a whole: the product first, then the quotient.
 double FractionOf(const CalcState& state, double whole) {
@@ -72,8 +71,8 @@ void ComputeTerm(CalcState& state) {
 void ComputeFines(CalcState& state) {
     state.DeltaFines = FractionOf(state, state.Fines);
     state.ResultFines = ApplyDelta(state, state.Fines, state.DeltaFines);
-    if (state.ResultFines > kFinesCeiling) {
-        state.ResultFines = kFinesCeiling;
+    if (state.ResultFines > static_cast<double>(kFinesCeiling)) {
+        state.ResultFines = static_cast<double>(kFinesCeiling);
     }
     state.ResultFines = std::trunc(state.ResultFines);
     state.FineWord = WordFor(state.ResultFines, kFineWord);

@@ -12,6 +12,8 @@ namespace zarn {
 
 inline constexpr int kTermPartWidth = 2;
 inline constexpr int kFinesWidth = 3;
+// The most day-fines a result holds; ComputeFines cuts a larger one to it.
+inline constexpr long long kFinesCeiling = 66666;
 
 // A result of the operation in whole years (360 days), months (30) and days, each part
 // truncated toward zero: the numbers the result sentence writes.
