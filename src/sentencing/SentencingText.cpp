@@ -62,11 +62,9 @@ constexpr std::string_view kSummedOnBase =
 constexpr std::string_view kFractionsCancel =
     ", as fra\xE7\xF5"
     "es somadas anulam-se, e a pena-base n\xE3o se altera";
-constexpr std::string_view kInCascade =
-    ", aplico-as em cascata, cada uma sobre o resultado da anterior";
-constexpr std::string_view kAgravantesFirst = ", as agravantes primeiro";
+constexpr std::string_view kAgravantesFirst = "as agravantes primeiro";
 constexpr std::string_view kAtenuantesFirst =
-    ", as atenuantes primeiro, ordem que d\xE1 pena menor ao r\xE9u (a lei n\xE3o fixa a ordem)";
+    "as atenuantes primeiro, ordem que d\xE1 pena menor ao r\xE9u (a lei n\xE3o fixa a ordem)";
 constexpr std::string_view kLeadsTo = ", que leva a pena a ";
 constexpr std::string_view kLeadsItTo = ", que a leva a ";
 constexpr std::string_view kWouldLeadTo = "Com isso a pena iria a ";
@@ -82,17 +80,16 @@ constexpr std::string_view kMakeDefinitive = "torno definitiva a pena de ";
 constexpr std::string_view kCauseOfIncrease = "causa de aumento ";
 constexpr std::string_view kCauseOfDecrease = "causa de diminui\xE7\xE3o ";
 constexpr std::string_view kApply = "aplico ";
-constexpr std::string_view kApplyInCascade =
-    "aplico em cascata, cada uma sobre o resultado da anterior, ";
+constexpr std::string_view kInCascade = "aplico em cascata, cada uma sobre o resultado da anterior";
 constexpr std::string_view kIncreasesFirst = "os aumentos antes das diminui\xE7\xF5"
                                              "es";
 constexpr std::string_view kDecreasesFirst = "as diminui\xE7\xF5"
                                              "es antes dos aumentos";
 constexpr std::string_view kSeveralSpecialIncreases =
-    "Com mais de uma causa de aumento da parte especial, aplico s\xF3 a que mais aumenta e "
+    "com mais de uma causa de aumento da parte especial, aplico s\xF3 a que mais aumenta e "
     "deixo de aplicar ";
 constexpr std::string_view kSeveralSpecialDecreases =
-    "Com mais de uma causa de diminui\xE7\xE3o da parte especial, aplico s\xF3 a que mais "
+    "com mais de uma causa de diminui\xE7\xE3o da parte especial, aplico s\xF3 a que mais "
     "diminui e deixo de aplicar ";
 constexpr std::string_view kFinesCeilingHeld =
     " (os dias-multa param no teto de 66.666 do c\xE1lculo)";
@@ -123,7 +120,7 @@ constexpr std::string_view kStartLine = "pena m\xEDnima";
 constexpr std::string_view kUnfavourableLine = "desfavor\xE1vel: ";
 constexpr std::string_view kInformedFinesLine = "dias-multa informados";
 constexpr std::string_view kCompensationLine = "confiss\xE3o espont\xE2nea compensada com ";
-constexpr std::string_view kInProportionLine = ", em propor\xE7\xE3o";
+constexpr std::string_view kInProportionLine = ", em propor\xE7\xE3o, resta ";
 constexpr std::string_view kCountedLine = ", fra\xE7\xE3o ";
 constexpr std::string_view kSummedLine = "fra\xE7\xF5"
                                          "es somadas sobre a pena-base";
@@ -308,6 +305,15 @@ std::string FirstPhaseParagraph(const CrimeSentence& crime, bool inWords) {
     return text;
 }
 
+// Sentences joined into a paragraph after its opening words, each after the first with a
+// capital.
+std::string JoinSentences(std::string opening, const std::vector<std::string>& sentences) {
+    for (std::size_t i = 0; i < sentences.size(); ++i) {
+        opening += i == 0 ? sentences[i] : " " + Capitalised(sentences[i]);
+    }
+    return opening;
+}
+
 std::string CompensationSentence(const SentencingStep& step) {
     const ModifierName* confession = FindModifier(ModifierRole::Atenuante, kConfissaoName);
     const ModifierName* repeat = FindModifier(ModifierRole::Agravante, step.Nome);
@@ -347,26 +353,20 @@ std::string SummedSentence(const std::vector<const SentencingStep*>& counted,
 }
 
 std::string CascadeSentence(const std::vector<const SentencingStep*>& applied, bool inWords) {
-    std::vector<std::string> names;
-    bool agravantes = false;
-    bool atenuantes = false;
-    for (const SentencingStep* step : applied) {
-        names.push_back(ModifierWords(*step));
-        (step->Aumenta ? agravantes : atenuantes) = true;
+    if (applied.size() == 1) {
+        return std::string(kPresent) + ModifierWords(*applied.front()) + std::string(kLeadsTo) +
+               Term(applied.front()->Depois, inWords) + std::string(kSentenceEnd);
     }
-    std::string text(applied.size() == 1 ? kPresent : kPresentSeveral);
-    text += JoinList(names) + std::string(kInCascade);
-    if (agravantes && atenuantes) {
-        text += applied.front()->Aumenta ? kAgravantesFirst : kAtenuantesFirst;
+    const auto aggravates = [](const SentencingStep* step) { return step->Aumenta; };
+    std::string text(kInCascade);
+    if (std::any_of(applied.begin(), applied.end(), aggravates) &&
+        !std::all_of(applied.begin(), applied.end(), aggravates)) {
+        text += ", " + std::string(applied.front()->Aumenta ? kAgravantesFirst : kAtenuantesFirst);
     }
     std::vector<std::string> results;
     for (std::size_t i = 0; i < applied.size(); ++i) {
-        const SentencingStep& step = *applied[i];
-        results.push_back((step.Aumenta
-                               ? (std::string(kFeminineArticle) + std::string(kAgravanteWord))
-                               : (std::string(kFeminineArticle) + std::string(kAtenuanteWord))) +
-                          OperationWords(step.Aumenta, step.Fracao) +
-                          std::string(i == 0 ? kLeadsTo : kLeadsItTo) + Term(step.Depois, inWords));
+        results.push_back(ModifierWords(*applied[i]) + std::string(i == 0 ? kLeadsTo : kLeadsItTo) +
+                          Term(applied[i]->Depois, inWords));
     }
     return text + ": " + JoinList(results, kClauseSeparator, kLastClauseSeparator) +
            std::string(kSentenceEnd);
@@ -407,11 +407,7 @@ std::string SecondPhaseParagraph(const CrimeSentence& crime, bool inWords) {
         sentences.push_back(std::string(kFixProvisional) + WriteTerm(provisional, inWords) +
                             std::string(kSentenceEnd));
     }
-    std::string text = std::string(kSecondPhase) + sentences.front();
-    for (std::size_t i = 1; i < sentences.size(); ++i) {
-        text += " " + Capitalised(sentences[i]);
-    }
-    return text;
+    return JoinSentences(std::string(kSecondPhase), sentences);
 }
 
 std::string SetAsideSentence(const std::vector<const SentencingStep*>& setAside, bool increases) {
@@ -424,8 +420,26 @@ std::string SetAsideSentence(const std::vector<const SentencingStep*>& setAside,
     if (names.empty()) {
         return {};
     }
-    return " " + std::string(increases ? kSeveralSpecialIncreases : kSeveralSpecialDecreases) +
+    return std::string(increases ? kSeveralSpecialIncreases : kSeveralSpecialDecreases) +
            JoinList(names) + Cited(kOnlyLargestCauseSource) + std::string(kSentenceEnd);
+}
+
+std::string CascadeOfCauses(const std::vector<const SentencingStep*>& applied,
+                            const SentencingOptions& options, bool inWords) {
+    std::string text = std::string(kInCascade) + ", ";
+    const auto increases = [](const SentencingStep* step) { return step->Aumenta; };
+    if (std::any_of(applied.begin(), applied.end(), increases) &&
+        !std::all_of(applied.begin(), applied.end(), increases)) {
+        const bool increasesFirst = options.TerceiraFase == ThirdPhaseOrder::AumentosPrimeiro;
+        text += std::string(increasesFirst ? kIncreasesFirst : kDecreasesFirst) +
+                Cited(increasesFirst ? kCascadeSource : kThirdPhaseSource) + ", ";
+    }
+    std::vector<std::string> results;
+    for (std::size_t i = 0; i < applied.size(); ++i) {
+        results.push_back(CauseWords(*applied[i]) + std::string(i == 0 ? kLeadsTo : kLeadsItTo) +
+                          Term(applied[i]->Depois, inWords));
+    }
+    return text + JoinList(results, kClauseSeparator, kLastClauseSeparator);
 }
 
 std::string ThirdPhaseParagraph(const CrimeSentence& crime, const SentencingOptions& options,
@@ -433,37 +447,28 @@ std::string ThirdPhaseParagraph(const CrimeSentence& crime, const SentencingOpti
     const std::vector<SentencingStep>& steps = crime.Passos;
     constexpr SentencingPhase phase = SentencingPhase::PenaDefinitiva;
     const auto applied = StepsOf(steps, phase, StepKind::Cause);
+    const auto setAside = StepsOf(steps, phase, StepKind::CauseSetAside);
+    std::vector<std::string> sentences;
+    for (const bool increases : {true, false}) {
+        if (std::string sentence = SetAsideSentence(setAside, increases); !sentence.empty()) {
+            sentences.push_back(std::move(sentence));
+        }
+    }
     const std::string definitive = std::string(kMakeDefinitive) +
                                    WriteTerm(crime.PenaDefinitiva, inWords) +
                                    std::string(kSentenceEnd);
-    std::string text = std::string(kThirdPhase) + Cited(kThirdPhaseSource) + ", ";
     const bool ceiling = !StepsOf(steps, phase, StepKind::Limit).empty();
     const std::string ceilingWords = ceiling ? std::string(kFinesCeilingHeld) : std::string();
     if (applied.empty()) {
-        text += std::string(kNoCauses) + ", " + definitive;
+        sentences.push_back(std::string(kNoCauses) + ", " + definitive);
     } else if (applied.size() == 1) {
-        text +=
-            std::string(kApply) + CauseWords(*applied.front()) + ceilingWords + ", e " + definitive;
+        sentences.push_back(std::string(kApply) + CauseWords(*applied.front()) + ceilingWords +
+                            ", e " + definitive);
     } else {
-        text += kApplyInCascade;
-        const auto increases = [](const auto* step) { return step->Aumenta; };
-        if (std::any_of(applied.begin(), applied.end(), increases) &&
-            !std::all_of(applied.begin(), applied.end(), increases)) {
-            const bool increasesFirst = options.TerceiraFase == ThirdPhaseOrder::AumentosPrimeiro;
-            text += std::string(increasesFirst ? kIncreasesFirst : kDecreasesFirst) +
-                    Cited(increasesFirst ? kCascadeSource : kThirdPhaseSource) + ", ";
-        }
-        std::vector<std::string> results;
-        for (std::size_t i = 0; i < applied.size(); ++i) {
-            results.push_back(CauseWords(*applied[i]) +
-                              std::string(i == 0 ? kLeadsTo : kLeadsItTo) +
-                              Term(applied[i]->Depois, inWords));
-        }
-        text += JoinList(results, kClauseSeparator, kLastClauseSeparator) + ceilingWords + "; " +
-                definitive;
+        sentences.push_back(CascadeOfCauses(applied, options, inWords) + ceilingWords + "; " +
+                            definitive);
     }
-    const auto setAside = StepsOf(steps, phase, StepKind::CauseSetAside);
-    return text + SetAsideSentence(setAside, true) + SetAsideSentence(setAside, false);
+    return JoinSentences(std::string(kThirdPhase) + Cited(kThirdPhaseSource) + ", ", sentences);
 }
 
 std::string ConcursoParagraph(const ConcursoSentence& concurso, std::size_t crimes, bool inWords) {

@@ -94,8 +94,10 @@ TEST(SentencingText, ParagraphsNameWhatWasApplied) {
          false,
          {"a atenuante da confiss\xE3o espont\xE2nea (CP art. 65, III, d) compensa-se "
           "integralmente com a agravante da reincid\xEAncia (STJ, Tema 585).",
-          "aplico-as em cascata, cada uma sobre o resultado da anterior, as agravantes "
-          "primeiro"}},
+          "Aplico em cascata, cada uma sobre o resultado da anterior, as agravantes primeiro: a "
+          "agravante do motivo torpe (CP art. 61, II, a), de 1/6, que leva a pena a 9 anos e 15 "
+          "dias, e 61 dias-multa; e a atenuante da influ\xEAncia de multid\xE3o em tumulto (CP "
+          "art. 65, III, e), de 1/6, que a leva a 7 anos, 6 meses e 12 dias, e 50 dias-multa."}},
         {"causes in cascade, the law's order",
          OneCrime(CrimeBuilder(Years(1), Years(4))
                       .Increase("repouso noturno", {1, 3})
