@@ -141,7 +141,7 @@ private:
 
     void Finish() {
         m_over = m_over || m_run->Prescribed();
-        m_done.push_back(m_run->Analysis());
+        m_done.push_back(m_run->Take());
         m_run.reset();
     }
 

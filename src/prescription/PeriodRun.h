@@ -9,6 +9,7 @@
 #include "prescription/PrescriptionReport.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zarn {
@@ -32,6 +33,8 @@ public:
 
     bool Prescribed() const { return m_analysis.PrescribedOn.has_value(); }
     const PrescriptionAnalysis& Analysis() const { return m_analysis; }
+    // The analysis built; the run is spent.
+    PrescriptionAnalysis Take() { return std::move(m_analysis); }
 
 private:
     // The last day of the period from `from`, later by the suspended days inside [from, to]

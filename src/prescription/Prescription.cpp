@@ -17,10 +17,11 @@ CrimePrescription AnalyseCrime(const PrescriptionInput& input, std::size_t crime
     CrimePrescription answer;
     answer.Description = crimeCase.Crime.Description;
     answer.Analyses.push_back(AbstrataAnalysis(crimeCase));
-    for (auto analysis : {RetroativaAnalysis(crimeCase), IntercorrenteAnalysis(crimeCase)}) {
-        if (analysis) {
-            answer.Analyses.push_back(std::move(*analysis));
-        }
+    if (std::optional<PrescriptionAnalysis> retroativa = RetroativaAnalysis(crimeCase)) {
+        answer.Analyses.push_back(std::move(*retroativa));
+    }
+    if (std::optional<PrescriptionAnalysis> intercorrente = IntercorrenteAnalysis(crimeCase)) {
+        answer.Analyses.push_back(std::move(*intercorrente));
     }
     for (PrescriptionAnalysis& analysis : ExecutoriaAnalyses(crimeCase)) {
         answer.Analyses.push_back(std::move(analysis));

@@ -4,8 +4,8 @@
 // its period, its intervals and its verdict. Never throws: an input it cannot take is
 // refused with the message of the first item at fault.
 
-#include "prescription/PrescriptionReport.h"
 #include "prescription/PrescriptionInput.h"
+#include "prescription/PrescriptionReport.h"
 
 namespace zarn {
 

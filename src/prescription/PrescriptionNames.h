@@ -5,8 +5,8 @@
 // (Windows-1252). Each table lists its kinds in the enum's order, so a window can offer them
 // in that order.
 
-#include "prescription/PrescriptionReport.h"
 #include "prescription/PrescriptionInput.h"
+#include "prescription/PrescriptionReport.h"
 
 #include <array>
 #include <optional>

@@ -7,8 +7,8 @@
 
 #include "law/LawTables.h"
 #include "law/LegalSource.h"
-#include "prescription/PrescriptionReport.h"
 #include "prescription/PrescriptionInput.h"
+#include "prescription/PrescriptionReport.h"
 
 #include <array>
 

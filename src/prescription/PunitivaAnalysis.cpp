@@ -83,7 +83,7 @@ PrescriptionAnalysis AbstrataAnalysis(const CrimeCase& crimeCase) {
         run, crimeCase.Start, Merged(ReceiptAndPronuncia(crimeCase), crimeCase.Decisions), end);
     if (!end) {
         run.RunTo(from, crimeCase.Calculation);
-        return run.Analysis();
+        return run.Take();
     }
     run.CloseAt(from, *end);
     if (!run.Prescribed()) {
@@ -93,7 +93,7 @@ PrescriptionAnalysis AbstrataAnalysis(const CrimeCase& crimeCase) {
             ": da\xED em diante, a prescri\xE7\xE3o regula-se pela pena aplicada" +
             Cited(kPunitivaByAppliedTerm) + ".");
     }
-    return run.Analysis();
+    return run.Take();
 }
 
 std::optional<PrescriptionAnalysis> RetroativaAnalysis(const CrimeCase& crimeCase) {
@@ -122,14 +122,14 @@ std::optional<PrescriptionAnalysis> RetroativaAnalysis(const CrimeCase& crimeCas
     } else {
         run.Note("Recebimento da den\xFAncia n\xE3o informado antes da primeira decis\xE3o "
                  "condenat\xF3ria: n\xE3o h\xE1 intervalo a verificar.");
-        return run.Analysis();
+        return run.Take();
     }
     run.CloseAt(CloseThrough(run, *from, marcos, decision), decision);
     if (!run.Prescribed()) {
         run.Note("N\xE3o ocorreu: nenhum intervalo at\xE9 a primeira decis\xE3o condenat\xF3ria "
                  "atingiu o prazo.");
     }
-    return run.Analysis();
+    return run.Take();
 }
 
 std::optional<PrescriptionAnalysis> IntercorrenteAnalysis(const CrimeCase& crimeCase) {
@@ -151,14 +151,14 @@ std::optional<PrescriptionAnalysis> IntercorrenteAnalysis(const CrimeCase& crime
     const DayNumber from = CloseThrough(run, *crimeCase.FirstDecision, crimeCase.Decisions, end);
     if (!end) {
         run.RunTo(from, crimeCase.Calculation);
-        return run.Analysis();
+        return run.Take();
     }
     run.CloseAt(from, *end);
     if (!run.Prescribed()) {
         run.Note("Encerrada em " + WriteDayMonthYear(*end) +
                  " pelo tr\xE2nsito em julgado para ambas as partes.");
     }
-    return run.Analysis();
+    return run.Take();
 }
 
 } // namespace zarn

@@ -307,9 +307,13 @@ TEST(Prescription, AgeHalvesThePeriodAcrossTheBirthdays) {
 // its years, months and days lay from the first day onto the day after the last by the
 // standard library's calendar; the period is laid likewise.
 TEST(Prescription, IntervalLengthsAndVerdictsFollowTheCalendarOracle) {
-    const PrescriptionInput inputs[] = {JuryCase(), AcordaoCase(true), AcordaoCase(false),
-                                        ExecutoriaCase(Day(2021, 1, 10), Day(2021, 6, 10), true),
-                                        ExecutoriaCase(Day(2008, 2, 29), std::nullopt)};
+    const PrescriptionInput inputs[] = {
+        JuryCase(), AcordaoCase(true), AcordaoCase(false),
+        ExecutoriaCase(Day(2021, 1, 10), Day(2021, 6, 10), true),
+        ExecutoriaCase(Day(2008, 2, 29), std::nullopt),
+        // 29/02/2000 to 27/02/2004: 3 years and 12 months
+        Case(kCalculation, Crime(Day(2000, 2, 29), 4 * kYear),
+             {M(MarcoKind::RecebimentoDenuncia, Day(2004, 2, 28))})};
     for (const PrescriptionInput& input : inputs) {
         const PrescriptionOutcome outcome = AnalysePrescription(input);
         ASSERT_TRUE(outcome.Ok()) << outcome.Error;
