@@ -37,11 +37,14 @@ struct ShareBases {
     long long Fines;
 };
 
-ShareBases BasesOf(const CrimeInput& crime, ShareBase base) {
+// Dias-multa that do not follow the phases take no share: their range may be anything.
+ShareBases BasesOf(const CrimeContext& context, ShareBase base) {
+    const CrimeInput& crime = context.Crime;
+    const bool fines = context.ProportionalFines;
     if (base == ShareBase::Minimum) {
-        return {crime.MinimoDias, crime.MultaMinimo};
+        return {crime.MinimoDias, fines ? crime.MultaMinimo : 0};
     }
-    return {crime.MaximoDias - crime.MinimoDias, crime.MultaMaximo - crime.MultaMinimo};
+    return {crime.MaximoDias - crime.MinimoDias, fines ? crime.MultaMaximo - crime.MultaMinimo : 0};
 }
 
 // A term typed for a circumstance raises the dias-multa in the same proportion as the term,
@@ -69,7 +72,7 @@ SentencingStep InformedFinesStep(const TermAmount& start) {
 PhaseOutcome FixPenaBase(const CrimeContext& context) {
     const CrimeInput& crime = context.Crime;
     const CriterionRule& rule = RuleOf(crime.PenaBase.value_or(context.Options.PenaBase));
-    const ShareBases bases = BasesOf(crime, rule.Base);
+    const ShareBases bases = BasesOf(context, rule.Base);
     PhaseOutcome outcome;
     TermAmount term{crime.MinimoDias,
                     context.ProportionalFines ? crime.MultaMinimo : context.FixedFines};
@@ -97,9 +100,6 @@ PhaseOutcome FixPenaBase(const CrimeContext& context) {
                 circumstance.Peso == CircumstanceWeight::Fracao ? circumstance.Fracao : rule.Share;
             step.Fracao = share;
             step.Parcela = {ShareOf(bases.Days, share), ShareOf(bases.Fines, share)};
-        }
-        if (!context.ProportionalFines) {
-            step.Parcela.Fines = 0;
         }
         step.Antes = term;
         term = AddTerms(term, step.Parcela);

@@ -317,8 +317,10 @@ std::string JoinSentences(std::string opening, const std::vector<std::string>& s
 std::string CompensationSentence(const SentencingStep& step) {
     const ModifierName* confession = FindModifier(ModifierRole::Atenuante, kConfissaoName);
     const ModifierName* repeat = FindModifier(ModifierRole::Agravante, step.Nome);
-    std::string text = (std::string(kFeminineArticle) + std::string(kAtenuanteWord)) +
-                       std::string(confession->OfForm) + Cited(confession->Source);
+    std::string text =
+        (std::string(kFeminineArticle) + std::string(kAtenuanteWord)) +
+        (confession != nullptr ? std::string(confession->OfForm) + Cited(confession->Source)
+                               : std::string(kConfissaoName));
     const bool inProportion = step.Fracao.has_value();
     text += inProportion ? kCompensatesInProportion : kCompensatesFully;
     text += (std::string(kFeminineArticle) + std::string(kAgravanteWord)) +

@@ -18,7 +18,7 @@ namespace zarn {
 std::string WriteSentencing(const SentencingInput& input, const SentencingAnswer& answer,
                             bool inWords);
 
-// "culpabilidade desfavor\xE1vel, 1/8 do intervalo entre as penas m\xEDnima e m\xE1xima (1 ano
+// "desfavor\xE1vel: culpabilidade, 1/8 do intervalo entre as penas m\xEDnima e m\xE1xima (1 ano
 // e 9 meses, e 43 dias-multa): 7 anos e 9 meses, e 53 dias-multa".
 std::string StepLine(const SentencingStep& step, bool inWords);
 std::vector<std::string> StepLines(const std::vector<SentencingStep>& steps, bool inWords);
