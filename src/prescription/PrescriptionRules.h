@@ -33,7 +33,6 @@ const KindRule& KindRuleFor(PrescriptionKind kind);
 // ---- When a period starts and what interrupts it (law.md 12) ---------------------------
 
 inline constexpr LegalSource kPeriodStart{"CP art. 111"};
-inline constexpr LegalSource kInterruption{"CP art. 117"};
 inline constexpr LegalSource kConfirmingAcordao{"CP art. 117, IV; STF HC 176.473"};
 // Before Lei 12.234/2010 the retroativa also ran from the fact to the complaint.
 inline constexpr LegalSource kRetroativaBeforeComplaint{
