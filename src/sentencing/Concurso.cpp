@@ -13,9 +13,7 @@ namespace zarn {
 
 namespace {
 
-std::string ConcursoPath() {
-    return std::string(kDosimetriaPath) + "." + std::string(kConcursoKey);
-}
+constexpr ItemPlace kConcursoPlace{kDosimetriaPath, kConcursoKey, std::nullopt};
 
 // law.md 14: the fraction of the scale for this many crimes.
 template <std::size_t Rows>
@@ -91,7 +89,7 @@ long long OneContinuedFine(const std::vector<TermAmount>& terms, std::size_t mos
         return 0;
     }
     const FractionStep operation = StepOf(share, true);
-    const SteppedTerm stepped = CheckedStep({0, fine}, operation, ConcursoPath());
+    const SteppedTerm stepped = CheckedStep({0, fine}, operation, kConcursoPlace);
     SentencingStep step = ConcursoStep(StepKind::ConcursoFines, {0, fine}, stepped.Term);
     step.Fracao = share;
     step.Fonte = kOneContinuedFineSource;
@@ -119,7 +117,7 @@ ConcursoOutcome JoinCrimes(const ConcursoInput& concurso, const std::vector<std:
         sum = AddTerms(sum, term);
     }
     if (sum.Days > kLargestTermDays) {
-        throw SentencingRefusal(ConcursoPath() + std::string(kPathSeparator) +
+        throw SentencingRefusal(kConcursoPlace.Text() + std::string(kPathSeparator) +
                                 std::string(kTermTooLongMessage));
     }
     const ConcursoRule rule = RuleOf(concurso, terms.size());
@@ -142,7 +140,7 @@ ConcursoOutcome JoinCrimes(const ConcursoInput& concurso, const std::vector<std:
         outcome.Sentence.Fracao = share;
         const FractionStep operation = StepOf(share, true);
         const TermAmount before{terms[mostSerious].Days, 0};
-        const SteppedTerm stepped = CheckedStep(before, operation, ConcursoPath());
+        const SteppedTerm stepped = CheckedStep(before, operation, kConcursoPlace);
         SentencingStep increased = ConcursoStep(StepKind::ConcursoIncrease, before, stepped.Term);
         increased.Nome = names[mostSerious];
         increased.Fracao = share;

@@ -75,8 +75,8 @@ PhaseOutcome FixPenaDefinitiva(const CrimeContext& context, const TermAmount& pr
             SentencingStep step = DefinitiveStep(StepKind::Cause, causes[i], outcome.Term);
             step.Fonte = kThirdPhaseSource;
             const FractionStep operation = StepOf(causes[i].Fracao, increases);
-            const SteppedTerm stepped = StepCrimeTerm(context, outcome.Term, operation,
-                                                      context.Path + "." + ItemPath(kCausasKey, i));
+            const SteppedTerm stepped =
+                StepCrimeTerm(context, outcome.Term, operation, {context.Path, kCausasKey, i});
             outcome.Term = stepped.Term;
             step.Depois = stepped.Term;
             step.Operacao = operation;

@@ -19,46 +19,61 @@ namespace {
 
 constexpr Fraction kWhole{1, 1};
 
-// The first fault found, with its place.
+// The first fault found, with its place, which is written only then.
 class FaultFinder {
 public:
     bool Found() const { return !m_message.empty(); }
     const std::string& Message() const { return m_message; }
 
-    void Check(bool holds, const std::string& path, std::string_view message) {
+    void Check(bool holds, const ItemPlace& place, std::string_view leaf,
+               std::string_view message) {
         if (!Found() && !holds) {
-            m_message = path + std::string(kPathSeparator) + std::string(message);
+            Fail(place, leaf, message);
         }
+    }
+
+    void Fail(const ItemPlace& place, std::string_view leaf, std::string_view message) {
+        m_message = place.Text();
+        if (!leaf.empty()) {
+            m_message += "." + std::string(leaf);
+        }
+        m_message += std::string(kPathSeparator) + std::string(message);
     }
 
 private:
     std::string m_message;
 };
 
-std::string Key(const std::string& path, std::string_view key) {
-    return path + "." + std::string(key);
+ItemPlace Place(const std::string& parent, std::string_view key) {
+    return {parent, key, std::nullopt};
 }
+
+constexpr std::string_view kFractionKey = "fracao";
 
 // A fraction as typed: a denominator, above zero, three places at most on either side.
-void CheckFraction(FaultFinder& faults, Fraction share, const std::string& path) {
-    faults.Check(share.Denominator != 0, path, kZeroDenominatorMessage);
-    faults.Check(share.Denominator > 0 && share.Numerator > 0, path, kFractionNotPositiveMessage);
+void CheckFraction(FaultFinder& faults, Fraction share, const ItemPlace& place,
+                   std::string_view leaf) {
+    faults.Check(share.Denominator != 0, place, leaf, kZeroDenominatorMessage);
+    faults.Check(share.Denominator > 0 && share.Numerator > 0, place, leaf,
+                 kFractionNotPositiveMessage);
     faults.Check(share.Numerator <= kLargestFractionPart &&
                      share.Denominator <= kLargestFractionPart,
-                 path, kFractionTooLongMessage);
+                 place, leaf, kFractionTooLongMessage);
 }
 
-void CheckDecrease(FaultFinder& faults, Fraction share, const std::string& path) {
-    CheckFraction(faults, share, path);
-    faults.Check(faults.Found() || IsLess(share, kWhole), path, kDecreaseOfTheWholeMessage);
+void CheckDecrease(FaultFinder& faults, Fraction share, const ItemPlace& place) {
+    CheckFraction(faults, share, place, kFractionKey);
+    faults.Check(faults.Found() || IsLess(share, kWhole), place, kFractionKey,
+                 kDecreaseOfTheWholeMessage);
 }
 
 void CheckRange(FaultFinder& faults, const CrimeInput& crime, const std::string& path) {
-    faults.Check(crime.MinimoDias >= 1, Key(path, "minimo"), kTermTooShortMessage);
-    faults.Check(crime.MinimoDias <= kLargestTermDays, Key(path, "minimo"), kTermTooLongMessage);
-    faults.Check(crime.MaximoDias <= kLargestTermDays, Key(path, "maximo"), kTermTooLongMessage);
-    faults.Check(crime.MaximoDias >= crime.MinimoDias, Key(path, "maximo"),
-                 kMaximumBelowMinimumMessage);
+    const ItemPlace minimum = Place(path, "minimo");
+    const ItemPlace maximum = Place(path, "maximo");
+    faults.Check(crime.MinimoDias >= 1, minimum, {}, kTermTooShortMessage);
+    faults.Check(crime.MinimoDias <= kLargestTermDays, minimum, {}, kTermTooLongMessage);
+    faults.Check(crime.MaximoDias <= kLargestTermDays, maximum, {}, kTermTooLongMessage);
+    faults.Check(crime.MaximoDias >= crime.MinimoDias, maximum, {}, kMaximumBelowMinimumMessage);
 }
 
 void CheckFines(FaultFinder& faults, const CrimeInput& crime, const SentencingOptions& options,
@@ -66,30 +81,35 @@ void CheckFines(FaultFinder& faults, const CrimeInput& crime, const SentencingOp
     if (!crime.Multa) {
         return;
     }
-    faults.Check(crime.MultaMinimo >= 1, Key(path, "multa_minimo"), kFinesMinimumTooLowMessage);
-    faults.Check(crime.MultaMaximo <= kFinesCeiling, Key(path, "multa_maximo"),
-                 kFinesAboveMaximumMessage);
-    faults.Check(crime.MultaMaximo >= crime.MultaMinimo, Key(path, "multa_maximo"),
+    const ItemPlace maximum = Place(path, "multa_maximo");
+    faults.Check(crime.MultaMinimo >= 1, Place(path, "multa_minimo"), {},
+                 kFinesMinimumTooLowMessage);
+    faults.Check(crime.MultaMaximo <= kFinesCeiling, maximum, {}, kFinesAboveMaximumMessage);
+    faults.Check(crime.MultaMaximo >= crime.MultaMinimo, maximum, {},
                  kFinesMaximumBelowMinimumMessage);
     if (options.MultaDosimetria == FinesMethod::Informada) {
-        const std::string finesPath = Key(path, "dias_multa");
-        faults.Check(crime.DiasMulta.has_value(), finesPath, kInformedFinesMissingMessage);
-        const long long informed = crime.DiasMulta.value_or(1);
-        faults.Check(informed >= 1, finesPath, kInformedFinesTooLowMessage);
-        faults.Check(informed <= kFinesCeiling, finesPath, kFinesAboveMaximumMessage);
+        const ItemPlace informed = Place(path, "dias_multa");
+        faults.Check(crime.DiasMulta.has_value(), informed, {}, kInformedFinesMissingMessage);
+        const long long fines = crime.DiasMulta.value_or(1);
+        faults.Check(fines >= 1, informed, {}, kInformedFinesTooLowMessage);
+        faults.Check(fines <= kFinesCeiling, informed, {}, kFinesAboveMaximumMessage);
     }
 }
 
 void CheckCircumstances(FaultFinder& faults, const CrimeInput& crime, const std::string& path) {
     for (std::size_t i = 0; i < kJudicialCircumstanceCount; ++i) {
         const CircumstanceInput& circumstance = crime.Circunstancias[i];
-        const std::string place = Key(Key(path, "circunstancias"), kCircumstanceNames[i].CasoName);
+        if (circumstance.Peso == CircumstanceWeight::Neutra ||
+            circumstance.Peso == CircumstanceWeight::Desfavoravel) {
+            continue;
+        }
+        const std::string circumstances = path + ".circunstancias";
+        const ItemPlace place = Place(circumstances, kCircumstanceNames[i].CasoName);
         if (circumstance.Peso == CircumstanceWeight::Fracao) {
-            CheckFraction(faults, circumstance.Fracao, Key(place, "fracao"));
-        } else if (circumstance.Peso == CircumstanceWeight::Aumento) {
-            faults.Check(circumstance.AumentoDias >= 1, Key(place, "aumento"),
-                         kIncreaseTooShortMessage);
-            faults.Check(circumstance.AumentoDias <= kLargestTermDays, Key(place, "aumento"),
+            CheckFraction(faults, circumstance.Fracao, place, kFractionKey);
+        } else {
+            faults.Check(circumstance.AumentoDias >= 1, place, "aumento", kIncreaseTooShortMessage);
+            faults.Check(circumstance.AumentoDias <= kLargestTermDays, place, "aumento",
                          kTermTooLongMessage);
         }
     }
@@ -105,49 +125,49 @@ std::string AgeBarMessage() {
 
 void CheckModifiers(FaultFinder& faults, const CrimeInput& crime, const std::string& path) {
     for (std::size_t i = 0; i < crime.Agravantes.size(); ++i) {
-        CheckFraction(faults, crime.Agravantes[i].Fracao,
-                      Key(Key(path, ItemPath("agravantes", i)), "fracao"));
+        CheckFraction(faults, crime.Agravantes[i].Fracao, {path, "agravantes", i}, kFractionKey);
     }
     for (std::size_t i = 0; i < crime.Atenuantes.size(); ++i) {
         const ModifierInput& atenuante = crime.Atenuantes[i];
-        const std::string place = Key(path, ItemPath("atenuantes", i));
+        const ItemPlace place{path, "atenuantes", i};
         const ModifierName* row = FindModifier(ModifierRole::Atenuante, atenuante.Nome);
         const bool age = row != nullptr && row->Class == ModifierClass::Age;
-        faults.Check(!(age && crime.ViolenciaSexualMulher), Key(place, "nome"), AgeBarMessage());
-        CheckDecrease(faults, atenuante.Fracao, Key(place, "fracao"));
+        if (!faults.Found() && age && crime.ViolenciaSexualMulher) {
+            faults.Fail(place, "nome", AgeBarMessage());
+        }
+        CheckDecrease(faults, atenuante.Fracao, place);
     }
 }
 
 void CheckCauses(FaultFinder& faults, const CrimeInput& crime, const std::string& path) {
     for (std::size_t i = 0; i < crime.Causas.size(); ++i) {
         const CauseInput& cause = crime.Causas[i];
-        const std::string place = Key(Key(path, ItemPath("causas", i)), "fracao");
+        const ItemPlace place{path, "causas", i};
         if (cause.Tipo == CauseKind::Diminuicao) {
             CheckDecrease(faults, cause.Fracao, place);
         } else {
-            CheckFraction(faults, cause.Fracao, place);
+            CheckFraction(faults, cause.Fracao, place, kFractionKey);
         }
     }
 }
 
 void CheckConcurso(FaultFinder& faults, const SentencingInput& input) {
-    const std::string path = Key(std::string(kDosimetriaPath), kConcursoKey);
+    const ItemPlace place{kDosimetriaPath, kConcursoKey, std::nullopt};
     if (!input.Concurso) {
-        faults.Check(input.Crimes.size() < 2, path, kConcursoMissingMessage);
+        faults.Check(input.Crimes.size() < 2, place, {}, kConcursoMissingMessage);
         return;
     }
-    faults.Check(input.Crimes.size() >= 2, path, kConcursoOfOneCrimeMessage);
+    faults.Check(input.Crimes.size() >= 2, place, {}, kConcursoOfOneCrimeMessage);
     const std::optional<Fraction>& share = input.Concurso->Fracao;
-    const std::string sharePath = Key(path, "fracao");
     if (input.Concurso->Tipo != ConcursoKind::ContinuadoEspecifico) {
-        faults.Check(!share.has_value(), sharePath, kFractionOnlyForSpecificMessage);
+        faults.Check(!share.has_value(), place, kFractionKey, kFractionOnlyForSpecificMessage);
         return;
     }
-    faults.Check(share.has_value(), sharePath, kSpecificFractionMissingMessage);
+    faults.Check(share.has_value(), place, kFractionKey, kSpecificFractionMissingMessage);
     if (share) {
-        CheckFraction(faults, *share, sharePath);
-        faults.Check(faults.Found() || !IsLess(kLargestSpecificIncrease, *share), sharePath,
-                     kSpecificFractionTooLargeMessage);
+        CheckFraction(faults, *share, place, kFractionKey);
+        faults.Check(faults.Found() || !IsLess(kLargestSpecificIncrease, *share), place,
+                     kFractionKey, kSpecificFractionTooLargeMessage);
     }
 }
 
@@ -155,11 +175,11 @@ void CheckConcurso(FaultFinder& faults, const SentencingInput& input) {
 
 std::string FirstInputFault(const SentencingInput& input) {
     FaultFinder faults;
-    faults.Check(!input.Crimes.empty(), Key(std::string(kDosimetriaPath), kCrimesKey),
+    faults.Check(!input.Crimes.empty(), {kDosimetriaPath, kCrimesKey, std::nullopt}, {},
                  kNoCrimesMessage);
     for (std::size_t i = 0; i < input.Crimes.size() && !faults.Found(); ++i) {
         const CrimeInput& crime = input.Crimes[i];
-        const std::string path = Key(std::string(kDosimetriaPath), ItemPath(kCrimesKey, i));
+        const std::string path = ItemPlace{kDosimetriaPath, kCrimesKey, i}.Text();
         CheckRange(faults, crime, path);
         CheckFines(faults, crime, input.Opcoes, path);
         CheckCircumstances(faults, crime, path);

@@ -17,8 +17,8 @@ long long UncappedFines(long long fines, const FractionStep& step) {
     return ShareOf(fines, Fraction{step.Denominator + step.Numerator, step.Denominator});
 }
 
-[[noreturn]] void Refuse(std::string_view item, std::string_view message) {
-    throw SentencingRefusal(std::string(item) + std::string(kPathSeparator) + std::string(message));
+[[noreturn]] void Refuse(const ItemPlace& item, std::string_view message) {
+    throw SentencingRefusal(item.Text() + std::string(kPathSeparator) + std::string(message));
 }
 
 } // namespace
@@ -37,11 +37,16 @@ std::string ItemPath(std::string_view list, std::size_t index) {
     return std::string(list) + "[" + std::to_string(index) + "]";
 }
 
+std::string ItemPlace::Text() const {
+    const std::string key = Index ? ItemPath(Key, *Index) : std::string(Key);
+    return std::string(Parent) + "." + key;
+}
+
 FractionStep StepOf(Fraction share, bool increase) {
     return {increase, share.Numerator, share.Denominator};
 }
 
-SteppedTerm CheckedStep(const TermAmount& term, const FractionStep& step, std::string_view item) {
+SteppedTerm CheckedStep(const TermAmount& term, const FractionStep& step, const ItemPlace& item) {
     if (!IsExactStep(term, step)) {
         Refuse(item, kFractionsBeyondCalculationMessage);
     }
@@ -55,7 +60,7 @@ SteppedTerm CheckedStep(const TermAmount& term, const FractionStep& step, std::s
 }
 
 SteppedTerm StepCrimeTerm(const CrimeContext& context, const TermAmount& term,
-                          const FractionStep& step, std::string_view item) {
+                          const FractionStep& step, const ItemPlace& item) {
     if (context.ProportionalFines) {
         return CheckedStep(term, step, item);
     }

@@ -39,6 +39,15 @@ CrimeContext MakeCrimeContext(const CrimeInput& crime, const SentencingOptions& 
 // "dosimetria.crimes[0]" and the like: the place of an item in the document.
 std::string ItemPath(std::string_view list, std::size_t index);
 
+// The place of an item, written only when a message names it: "dosimetria.crimes[0].causas[1]".
+struct ItemPlace {
+    std::string_view Parent; // "dosimetria.crimes[0]"; must outlive the place
+    std::string_view Key;    // "causas"
+    std::optional<std::size_t> Index;
+
+    std::string Text() const;
+};
+
 FractionStep StepOf(Fraction share, bool increase);
 
 struct SteppedTerm {
@@ -46,13 +55,13 @@ struct SteppedTerm {
     bool FinesCeilingHeld = false; // the calculator's ceiling of dias-multa cut the result
 };
 
-// The calculator's step on a term. Refused (SentencingRefusal, naming `item`) when the step
+// The calculator's step on a term. Refused (SentencingRefusal, naming the item) when the step
 // is not exact or its result passes the largest term.
-SteppedTerm CheckedStep(const TermAmount& term, const FractionStep& step, std::string_view item);
+SteppedTerm CheckedStep(const TermAmount& term, const FractionStep& step, const ItemPlace& item);
 
 // The same for a crime: dias-multa that do not follow the phases are left as they are.
 SteppedTerm StepCrimeTerm(const CrimeContext& context, const TermAmount& term,
-                          const FractionStep& step, std::string_view item);
+                          const FractionStep& step, const ItemPlace& item);
 
 // The term held within the crime's range, and the step that says so when a limit held it.
 struct HeldTerm {

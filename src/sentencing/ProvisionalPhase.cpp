@@ -20,7 +20,7 @@ struct ActiveModifier {
     std::string Nome;
     Fraction Share;
     bool Aggravates;
-    std::string Path;
+    ItemPlace Place;
 };
 
 ModifierClass ClassOf(ModifierRole role, const std::string& name) {
@@ -34,7 +34,7 @@ std::vector<ActiveModifier> ModifiersOf(const CrimeContext& context) {
                          std::string_view key) {
         for (std::size_t i = 0; i < list.size(); ++i) {
             modifiers.push_back(
-                {list[i].Nome, list[i].Fracao, aggravates, context.Path + "." + ItemPath(key, i)});
+                {list[i].Nome, list[i].Fracao, aggravates, ItemPlace{context.Path, key, i}});
         }
     };
     add(context.Crime.Agravantes, true, kAgravantesKey);
@@ -84,13 +84,13 @@ void Compensate(std::vector<ActiveModifier>& modifiers, const TermAmount& base,
         if (ClassOf(ModifierRole::Agravante, repeat.Nome) == ModifierClass::Multirreincidencia) {
             const std::optional<Fraction> left = SubtractFractions(repeat.Share, confession.Share);
             if (!left) {
-                throw SentencingRefusal(repeat.Path + std::string(kPathSeparator) +
+                throw SentencingRefusal(repeat.Place.Text() + std::string(kPathSeparator) +
                                         std::string(kFractionsBeyondCalculationMessage));
             }
             step.Fracao = Magnitude(*left);
             step.Aumenta = left->Numerator >= 0;
             if (left->Numerator != 0) {
-                remainders.push_back({repeat.Nome, Magnitude(*left), step.Aumenta, repeat.Path});
+                remainders.push_back({repeat.Nome, Magnitude(*left), step.Aumenta, repeat.Place});
             }
         }
         steps.push_back(std::move(step));
@@ -125,7 +125,7 @@ TermAmount ApplySummed(const CrimeContext& context, const std::vector<ActiveModi
                                                 ? AddFractions(net, modifier.Share)
                                                 : SubtractFractions(net, modifier.Share);
         if (!sum) {
-            throw SentencingRefusal(modifier.Path + std::string(kPathSeparator) +
+            throw SentencingRefusal(modifier.Place.Text() + std::string(kPathSeparator) +
                                     std::string(kFractionsBeyondCalculationMessage));
         }
         net = *sum;
@@ -136,7 +136,7 @@ TermAmount ApplySummed(const CrimeContext& context, const std::vector<ActiveModi
     if (net.Numerator != 0) {
         const FractionStep operation = StepOf(Magnitude(net), summed.Aumenta);
         summed.Depois = StepCrimeTerm(context, base, operation,
-                                      context.Path + "." + std::string(kAgravantesKey))
+                                      ItemPlace{context.Path, kAgravantesKey, std::nullopt})
                             .Term;
         summed.Operacao = operation;
     }
@@ -160,7 +160,7 @@ CascadeRun RunCascade(const CrimeContext& context, const std::vector<ActiveModif
             }
             SentencingStep step = ModifierStep(modifier, run.Term);
             const FractionStep operation = StepOf(modifier.Share, modifier.Aggravates);
-            run.Term = StepCrimeTerm(context, run.Term, operation, modifier.Path).Term;
+            run.Term = StepCrimeTerm(context, run.Term, operation, modifier.Place).Term;
             step.Depois = run.Term;
             step.Operacao = operation;
             run.Steps.push_back(std::move(step));
