@@ -3,6 +3,7 @@
 #include "CrimeBuilder.h"
 #include "SentencingCases.h"
 #include "engine/CalcFlow.h"
+#include "engine/CalcRecord.h"
 #include "engine/CalcState.h"
 #include "engine/Calculation.h"
 #include "sentencing/SentencingText.h"
@@ -52,6 +53,27 @@ TEST(MustShow, HomicideTypedAsAChainInTheMainWindow) {
                               std::to_string(definitive.Days), std::to_string(definitive.Fines)}));
     const std::vector<FractionStep> operations = CalcRecordSteps(crime.Passos);
     EXPECT_EQ(operations, (std::vector<FractionStep>{{true, 1, 6}, {false, 1, 3}}));
+}
+
+// The crime's operations, typed one after the other from its pena-base, are a chain the
+// calculation record writes with the words of the phases' fractions.
+TEST(MustShow, HomicideOperationsReachTheCalculationRecord) {
+    const CrimeSentence crime = Computed(OneCrime(Homicide())).Crimes.front();
+    CalcState state;
+    CalcRecord record;
+    TermFieldTexts fields = {"9", "6", "", "96"};
+    for (const FractionStep& operation : CalcRecordSteps(crime.Passos)) {
+        const std::string field = OperationFieldText(operation);
+        const CalcOutcome outcome =
+            RunCalculation(state, fields[0], fields[1], fields[2], fields[3], field);
+        record.AppendStep(state, outcome, field);
+        fields = CarryResultsForward(state);
+    }
+    EXPECT_EQ(record.Lines(false),
+              (std::vector<std::string>{
+                  "Pena: 9 anos e 6 meses, e 96 dias-multa",
+                  "aumento de 1/6: 11 anos e 1 m\xEAs, e 112 dias-multa",
+                  "diminui\xE7\xE3o de 1/3: 7 anos, 4 meses e 20 dias, e 74 dias-multa"}));
 }
 
 TEST(MustShow, ConfissaoHeldAtTheMinimumCitesSumula231) {
