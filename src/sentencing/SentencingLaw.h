@@ -19,9 +19,8 @@ struct FinesRange {
     long long Maximum;
 };
 
-// A crime's dias-multa when its law sets none of its own.
+// A crime's dias-multa when its law sets none of its own (CP art. 49).
 inline constexpr FinesRange kDefaultFinesRange{10, 360};
-inline constexpr LegalSource kFinesRangeSource{"CP art. 49"};
 
 // What each unfavourable circumstance adds under the two criteria of the pena-base.
 inline constexpr Fraction kIntervalCriterionShare{1, 8};
@@ -70,10 +69,8 @@ inline constexpr std::array kContinuadoScale{
 inline constexpr Fraction kLargestSpecificIncrease{2, 1};
 
 inline constexpr LegalSource kMaterialSource{"CP art. 69"};
-inline constexpr LegalSource kFormalSource{"CP art. 70"};
 inline constexpr LegalSource kFormalScaleSource{"CP art. 70; escala do STJ"};
 inline constexpr LegalSource kFormalImproprioSource{"CP art. 70, segunda parte"};
-inline constexpr LegalSource kContinuadoSource{"CP art. 71"};
 inline constexpr LegalSource kContinuadoScaleSource{"CP art. 71; S\xFAmula 659 do STJ"};
 inline constexpr LegalSource kContinuadoEspecificoSource{"CP art. 71, par\xE1grafo \xFAnico"};
 inline constexpr LegalSource kNeverAboveSumSource{"CP art. 70, par\xE1grafo \xFAnico"};

@@ -2,10 +2,6 @@
 
 namespace zarn {
 
-const CircumstanceName& NameOf(JudicialCircumstance circumstance) {
-    return kCircumstanceNames[static_cast<std::size_t>(circumstance)];
-}
-
 const ModifierName* FindModifier(ModifierRole role, std::string_view casoName) {
     for (const ModifierName& row : kModifierNames) {
         if (row.Role == role && row.CasoName == casoName) {

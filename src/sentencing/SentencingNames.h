@@ -104,8 +104,6 @@ inline constexpr std::array<CircumstanceName, kJudicialCircumstanceCount> kCircu
      "comportamento da v\xEDtima", "do comportamento da v\xEDtima"},
 }};
 
-const CircumstanceName& NameOf(JudicialCircumstance circumstance);
-
 // The tables above, found by the type of their values.
 constexpr const auto& NamesOf(BaseCriterion) {
     return kBaseCriterionNames;
