@@ -13,7 +13,6 @@ namespace {
 
 constexpr double kDaysPerYear = 360;
 constexpr double kDaysPerMonth = 30;
-constexpr double kFinesCeiling = 66666;
 
 // The fraction of the operation taken of a whole: the product first, then the quotient.
 double FractionOf(const CalcState& state, double whole) {
@@ -45,31 +44,35 @@ std::string FormatWhole(double truncatedValue, int width) {
     return std::string(fieldWidth - digits.size(), ' ') + digits;
 }
 
+ResultParts SplitResultDays(double resultDays) {
+    ResultParts parts;
+    parts.Years = std::trunc(resultDays / kDaysPerYear);
+    double remainder = resultDays - parts.Years * kDaysPerYear;
+    parts.Months = std::trunc(remainder / kDaysPerMonth);
+    remainder = remainder - parts.Months * kDaysPerMonth;
+    parts.Days = std::trunc(remainder);
+    return parts;
+}
+
 void ComputeTerm(CalcState& state) {
     state.TotalDays = state.Years * kDaysPerYear + state.Months * kDaysPerMonth + state.Days;
     state.DeltaDays = FractionOf(state, state.TotalDays);
     state.ResultDays = ApplyDelta(state, state.TotalDays, state.DeltaDays);
 
-    const double years = std::trunc(state.ResultDays / kDaysPerYear);
-    double remainder = state.ResultDays - years * kDaysPerYear;
-    state.YearWord = WordFor(years, kYearWord);
-    state.OutYearsText = FormatWhole(years, kTermPartWidth);
-
-    const double months = std::trunc(remainder / kDaysPerMonth);
-    remainder = remainder - months * kDaysPerMonth;
-    state.MonthWord = WordFor(months, kMonthWord);
-    state.OutMonthsText = FormatWhole(months, kTermPartWidth);
-
-    const double days = std::trunc(remainder);
-    state.DayWord = WordFor(days, kDayWord);
-    state.OutDaysText = FormatWhole(days, kTermPartWidth);
+    const ResultParts parts = SplitResultDays(state.ResultDays);
+    state.YearWord = WordFor(parts.Years, kYearWord);
+    state.OutYearsText = FormatWhole(parts.Years, kTermPartWidth);
+    state.MonthWord = WordFor(parts.Months, kMonthWord);
+    state.OutMonthsText = FormatWhole(parts.Months, kTermPartWidth);
+    state.DayWord = WordFor(parts.Days, kDayWord);
+    state.OutDaysText = FormatWhole(parts.Days, kTermPartWidth);
 }
 
 void ComputeFines(CalcState& state) {
     state.DeltaFines = FractionOf(state, state.Fines);
     state.ResultFines = ApplyDelta(state, state.Fines, state.DeltaFines);
-    if (state.ResultFines > kFinesCeiling) {
-        state.ResultFines = kFinesCeiling;
+    if (state.ResultFines > static_cast<double>(kFinesCeiling)) {
+        state.ResultFines = static_cast<double>(kFinesCeiling);
     }
     state.ResultFines = std::trunc(state.ResultFines);
     state.FineWord = WordFor(state.ResultFines, kFineWord);

@@ -12,6 +12,18 @@ namespace zarn {
 
 inline constexpr int kTermPartWidth = 2;
 inline constexpr int kFinesWidth = 3;
+// The most day-fines a result holds; ComputeFines cuts a larger one to it.
+inline constexpr long long kFinesCeiling = 66666;
+
+// A result of the operation in whole years (360 days), months (30) and days, each part
+// truncated toward zero: the numbers the result sentence writes.
+struct ResultParts {
+    double Years = 0;
+    double Months = 0;
+    double Days = 0;
+};
+
+ResultParts SplitResultDays(double resultDays);
 
 // Applies the operation to the term and splits the result into years, months and days:
 // TotalDays, DeltaDays, ResultDays, the three result texts and their words.
