@@ -19,7 +19,6 @@ namespace {
 constexpr std::string_view kSentenceEnd = ".";
 constexpr std::string_view kClauseSeparator = "; ";
 constexpr std::string_view kLastClauseSeparator = "; e ";
-constexpr std::string_view kLineBreak = "\n";
 
 constexpr std::string_view kFirstPhase = "na primeira fase";
 constexpr std::string_view kSecondPhase = "na segunda fase, ";
@@ -106,7 +105,6 @@ constexpr std::string_view kFinesSummed = "As multas somam-se";
 constexpr std::string_view kOneFine = "A multa \xE9 uma s\xF3, a do crime de pena mais grave, ";
 constexpr std::string_view kOneFineCapped = ", limitada \xE0 soma das multas";
 constexpr std::string_view kFinalTerm = "Pena final: ";
-constexpr std::string_view kNotesTitle = "Notas:";
 constexpr std::string_view kOptionsTitle = "Op\xE7\xF5"
                                            "es: ";
 constexpr std::string_view kBaseOption = "pena-base, ";
@@ -526,14 +524,6 @@ std::string OptionsParagraph(const SentencingOptions& options) {
     };
     return std::string(kOptionsTitle) + JoinList(items, kClauseSeparator, kClauseSeparator) +
            std::string(kSentenceEnd);
-}
-
-std::string NotesParagraph(const std::vector<std::string>& notes) {
-    std::string text(kNotesTitle);
-    for (const std::string& note : notes) {
-        text += std::string(kLineBreak) + note;
-    }
-    return text;
 }
 
 } // namespace
