@@ -5,6 +5,7 @@
 #include "forms/CalculationRecordWindow.h"
 #include "forms/ConsequencesWindow.h"
 #include "forms/ExecutionWindow.h"
+#include "forms/PrescriptionWindow.h"
 #include "forms/Unit1.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
@@ -12,6 +13,7 @@
 #include "widgets/FocusedSelection.h"
 #include "widgets/FormFonts.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Guarded.h"
 #include "widgets/MaskedField.h"
 #include "widgets/NoticeBar.h"
 #include "widgets/NoticeField.h"
@@ -266,6 +268,11 @@ void MainFormBuilder::CreateToolsMenu() {
     // Execução penal: the dates of a term's execution.
     m_form.FerramentasExecucao =
         AddTool("FerramentasExecucao", kExecutionCaption, kExecutionHelpContext);
+    // Prescrição: the prescription of each crime by the dates of its process.
+    QAction* prescricao =
+        AddTool("FerramentasPrescricao", kPrescriptionCaption, kPrescriptionHelpContext);
+    QObject::connect(prescricao, &QAction::triggered, &m_form,
+                     Guarded([form = &m_form] { PrescriptionWindow::OpenFor(form); }));
 }
 
 QAction* MainFormBuilder::AddTool(const char* name, const char* caption, int helpContext) {

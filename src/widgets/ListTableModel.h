@@ -1,0 +1,84 @@
+#pragma once
+
+// What the table models of a case's lists share (the crimes, marcos and suspensions of a
+// prescription, and lists like them): their columns with the case document's keys and the
+// captions a window shows, the places their messages name ("Marcos, linha 2, Data"), and
+// the cells that hold typing the model refused. A refused cell keeps what was typed: it is
+// shown in red with its message, and editing it again starts from it, so nothing typed is
+// lost; the list's item keeps its last good value meanwhile, and FirstProblem() says what
+// is still wrong. Edits come only through setData, insertRows and removeRows, each of which
+// emits Edited(); loading a list does not.
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QVariant>
+#include <map>
+#include <span>
+#include <string_view>
+
+namespace zarn {
+
+// A column: the key of its field in the case document and its caption (Windows-1252).
+struct ListColumn {
+    std::string_view Key;
+    std::string_view Caption;
+};
+
+// What was typed into a cell and refused, with the message that says why.
+struct RefusedCell {
+    QVariant Typed;
+    QString Message;
+};
+// The refused cells of one row, by column.
+using RefusedCells = std::map<int, RefusedCell>;
+
+class ListTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // The entries a cell edited by choosing offers (a QStringList), for ChoiceDelegate.
+    static constexpr int kChoicesRole = Qt::UserRole + 1;
+
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // "Marcos", as the messages name the list.
+    QString ListName() const;
+    // "Marcos, linha 2, Data"; without a column, "Marcos, linha 2".
+    QString PlaceOf(int row, int column = -1) const;
+    // A message of the analysis with the list's document places ("prescricao.marcos[1]",
+    // "prescricao.crimes[0].data_fato") written as the table names them.
+    QString WithPlaceNames(QString message) const;
+
+    // The first cell holding refused typing, or the first item the list cannot give without
+    // a value, as "place: message"; empty when the list is whole.
+    virtual QString FirstProblem() const = 0;
+
+signals:
+    // A value was refused; the message names its place.
+    void Refused(const QString& message);
+    // The user changed the list: a value, a row added or removed.
+    void Edited();
+
+protected:
+    ListTableModel(std::string_view documentKey, std::string_view listName,
+                   std::span<const ListColumn> columns, QObject* parent);
+
+    // What a refused cell shows for a role; nothing when the cell holds no refusal.
+    static QVariant RefusedData(const RefusedCells& refused, int column, int role);
+    // Keeps the typing and its message in the cell and tells the view and the listeners;
+    // false, the value refused.
+    bool Refuse(RefusedCells& refused, const QModelIndex& index, const QVariant& typed,
+                const QString& message);
+    // The cell took its value: any refusal it held is gone. Emits Edited().
+    void Accept(RefusedCells& refused, const QModelIndex& index);
+    // The first refusal of a row, as "place: message".
+    QString FirstRefusalOf(const RefusedCells& refused, int row) const;
+
+private:
+    std::string_view m_documentKey;
+    QString m_listName;
+    std::span<const ListColumn> m_columns;
+};
+
+} // namespace zarn

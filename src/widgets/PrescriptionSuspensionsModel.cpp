@@ -1,0 +1,174 @@
+#include "widgets/PrescriptionSuspensionsModel.h"
+
+#include "prescription/PrescriptionNames.h"
+#include "widgets/CellValues.h"
+#include "widgets/QtText.h"
+
+#include <QStringList>
+#include <array>
+
+namespace zarn {
+namespace {
+
+constexpr std::array kSuspensionColumns{
+    ListColumn{"tipo", "Tipo"},
+    ListColumn{"inicio", "In\xED"
+                         "cio"},
+    ListColumn{"fim", "Fim"},
+};
+
+constexpr std::string_view kMissingStartMessage = "informe o in\xED"
+                                                  "cio.";
+
+QStringList SuspensionKindChoices() {
+    QStringList choices;
+    for (const auto& name : kSuspensionKindNames) {
+        choices << ToQString(name.Display);
+    }
+    return choices;
+}
+
+} // namespace
+
+PrescriptionSuspensionsModel::PrescriptionSuspensionsModel(QObject* parent)
+    : ListTableModel("prescricao.suspensoes",
+                     "Suspens\xF5"
+                     "es",
+                     kSuspensionColumns, parent) {}
+
+void PrescriptionSuspensionsModel::SetSuspensions(const std::vector<Suspension>& suspensions) {
+    beginResetModel();
+    m_rows.clear();
+    for (const Suspension& suspension : suspensions) {
+        m_rows.push_back({suspension.Kind, suspension.Start, suspension.End, {}});
+    }
+    endResetModel();
+}
+
+std::vector<Suspension> PrescriptionSuspensionsModel::Suspensions() const {
+    std::vector<Suspension> suspensions;
+    for (const Row& row : m_rows) {
+        if (row.Start) {
+            suspensions.push_back({row.Kind, *row.Start, row.End});
+        }
+    }
+    return suspensions;
+}
+
+int PrescriptionSuspensionsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+QVariant PrescriptionSuspensionsModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return {};
+    }
+    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    if (row.Refused.contains(index.column())) {
+        return RefusedData(row.Refused, index.column(), role);
+    }
+    if (index.column() == KindColumn) {
+        switch (role) {
+        case Qt::DisplayRole:
+            return ToQString(DisplayNameOf(row.Kind));
+        case Qt::EditRole:
+            return static_cast<int>(row.Kind);
+        case kChoicesRole:
+            return SuspensionKindChoices();
+        default:
+            return {};
+        }
+    }
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        return CellDateText(index.column() == StartColumn ? row.Start : row.End);
+    }
+    return {};
+}
+
+bool PrescriptionSuspensionsModel::setData(const QModelIndex& index, const QVariant& value,
+                                           int role) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+        role != Qt::EditRole) {
+        return false;
+    }
+    Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    if (index.column() == KindColumn) {
+        return SetKind(row, index, value);
+    }
+    return SetDate(row, index, value.toString());
+}
+
+bool PrescriptionSuspensionsModel::SetKind(Row& row, const QModelIndex& index,
+                                           const QVariant& value) {
+    bool read = false;
+    const int kind = value.toInt(&read);
+    if (!read || kind < 0 || kind >= static_cast<int>(kSuspensionKindNames.size())) {
+        return false;
+    }
+    if (static_cast<int>(row.Kind) != kind) {
+        row.Kind = kSuspensionKindNames[static_cast<std::size_t>(kind)].Value;
+        Accept(row.Refused, index);
+    }
+    return true;
+}
+
+bool PrescriptionSuspensionsModel::SetDate(Row& row, const QModelIndex& index,
+                                           const QString& text) {
+    const CellDate read = ReadCellDate(text);
+    if (!read.Ok) {
+        return Refuse(row.Refused, index, text, ToQString(kUnreadableCellDateMessage));
+    }
+    std::optional<DayNumber>& date = index.column() == StartColumn ? row.Start : row.End;
+    if (date == read.Date && !row.Refused.contains(index.column())) {
+        return true;
+    }
+    date = read.Date;
+    Accept(row.Refused, index);
+    return true;
+}
+
+Qt::ItemFlags PrescriptionSuspensionsModel::flags(const QModelIndex& index) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return Qt::NoItemFlags;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool PrescriptionSuspensionsModel::insertRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || row < 0 || row > rowCount() || count < 1) {
+        return false;
+    }
+    beginInsertRows(QModelIndex(), row, row + count - 1);
+    m_rows.insert(m_rows.begin() + row, static_cast<std::size_t>(count), Row{});
+    endInsertRows();
+    emit Edited();
+    return true;
+}
+
+bool PrescriptionSuspensionsModel::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount()) {
+        return false;
+    }
+    beginRemoveRows(QModelIndex(), row, row + count - 1);
+    m_rows.erase(m_rows.begin() + row, m_rows.begin() + row + count);
+    endRemoveRows();
+    emit Edited();
+    return true;
+}
+
+QString PrescriptionSuspensionsModel::FirstProblem() const {
+    for (int i = 0; i < rowCount(); ++i) {
+        const Row& row = m_rows[static_cast<std::size_t>(i)];
+        QString problem = FirstRefusalOf(row.Refused, i);
+        if (problem.isEmpty() && !row.Start) {
+            problem =
+                PlaceOf(i, StartColumn) + QStringLiteral(": ") + ToQString(kMissingStartMessage);
+        }
+        if (!problem.isEmpty()) {
+            return problem;
+        }
+    }
+    return {};
+}
+
+} // namespace zarn
