@@ -6,6 +6,7 @@
 #include "forms/ConsequencesWindow.h"
 #include "forms/ExecutionWindow.h"
 #include "forms/PrescriptionWindow.h"
+#include "forms/SentencingCaptions.h"
 #include "forms/Unit1.h"
 #include "help/HelpContext.h"
 #include "widgets/AccessibleNames.h"
@@ -273,6 +274,9 @@ void MainFormBuilder::CreateToolsMenu() {
         AddTool("FerramentasPrescricao", kPrescriptionCaption, kPrescriptionHelpContext);
     QObject::connect(prescricao, &QAction::triggered, &m_form,
                      Guarded([form = &m_form] { PrescriptionWindow::OpenFor(form); }));
+    // Dosimetria: the three phases of each crime and the concurso.
+    m_form.FerramentasDosimetria =
+        AddTool("FerramentasDosimetria", kSentencingCaption, kSentencingHelpContext);
 }
 
 QAction* MainFormBuilder::AddTool(const char* name, const char* caption, int helpContext) {

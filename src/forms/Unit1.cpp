@@ -11,6 +11,7 @@
 #include "forms/ConsequencesWindow.h"
 #include "forms/ExecutionWindow.h"
 #include "forms/MainFormBuilder.h"
+#include "forms/SentencingWindow.h"
 #include "forms/Unit3.h"
 #include "help/HelpContext.h"
 #include "help/HelpRequests.h"
@@ -60,6 +61,9 @@ TForm1::~TForm1() {
     m_consequences = nullptr;
     delete m_execution;
     m_execution = nullptr;
+    // The dosimetria writes the facts and the record.
+    delete m_sentencing;
+    m_sentencing = nullptr;
 }
 
 void TForm1::SetAboutBox(QDialog* aboutBox) {
@@ -102,6 +106,7 @@ void TForm1::ConnectHandlers() {
     onTrigger(FerramentasFracao, &TForm1::FerramentasFracaoExecute);
     onTrigger(FerramentasConsequencias, &TForm1::FerramentasConsequenciasExecute);
     onTrigger(FerramentasExecucao, &TForm1::FerramentasExecucaoExecute);
+    onTrigger(FerramentasDosimetria, &TForm1::FerramentasDosimetriaExecute);
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5}) {
         connect(field, &MaskedField::Clicked, this, Guarded([this] { CursorIniciaExecute(); }));
@@ -339,6 +344,23 @@ void TForm1::FerramentasExecucaoExecute() {
         m_execution = new ExecutionWindow(m_sharedFacts, this);
     }
     m_execution->Open(LastResultTerm(m_state), CurrentDate());
+}
+
+void TForm1::FerramentasDosimetriaExecute() {
+    if (!m_sentencing) {
+        m_sentencing = new SentencingWindow(m_sharedFacts, m_record, this);
+        // Its final term opens the consequences as the menu item does, with that term.
+        connect(m_sentencing, &SentencingWindow::ConsequencesRequested, this,
+                [this](const FieldTermTexts& term) {
+                    Guarded([this, term] {
+                        FerramentasConsequenciasExecute();
+                        m_consequences->Open(term);
+                    })();
+                });
+        connect(m_sentencing, &SentencingWindow::StepsRecorded, this,
+                Guarded([this] { FerramentasMemoriaExecute(); }));
+    }
+    m_sentencing->Open();
 }
 
 } // namespace zarn

@@ -32,6 +32,7 @@ class ExecutionWindow;
 class MaskedField;
 class NoticeBar;
 class ResultField;
+class SentencingWindow;
 class TForm3;
 
 class TForm1 : public QMainWindow {
@@ -66,6 +67,8 @@ public:
     ExecutionWindow* Execution() const { return m_execution; }
     // The window of Ferramentas > Consequências da pena; null until its first opening.
     ConsequencesWindow* Consequences() const { return m_consequences; }
+    // The window of Ferramentas > Dosimetria; null until its first opening.
+    SentencingWindow* Sentencing() const { return m_sentencing; }
 
     // The facts of the case that the consequences and the execution windows share: each
     // shows them when it opens and writes them back whenever they change there.
@@ -108,6 +111,7 @@ public:
     QAction* FerramentasFracao = nullptr;        // Fração aplicada
     QAction* FerramentasConsequencias = nullptr; // Consequências da pena
     QAction* FerramentasExecucao = nullptr;      // Execução penal
+    QAction* FerramentasDosimetria = nullptr;    // Dosimetria
     QMenu* Contedo1 = nullptr;                   // the Ajuda menu
     QAction* N1 = nullptr;                       // separator above Sobre...
 
@@ -131,6 +135,8 @@ public:
     void FerramentasConsequenciasExecute();
     // Ferramentas > Execução penal
     void FerramentasExecucaoExecute();
+    // Ferramentas > Dosimetria
+    void FerramentasDosimetriaExecute();
 
     // The calendar's Sair has hidden it: the keyboard comes back to the years field.
     void CalendarClosedBySair();
@@ -167,6 +173,7 @@ private:
     AppliedFractionWindow* m_fractionWindow = nullptr;
     ConsequencesWindow* m_consequences = nullptr;
     ExecutionWindow* m_execution = nullptr;
+    SentencingWindow* m_sentencing = nullptr;
 };
 
 } // namespace zarn

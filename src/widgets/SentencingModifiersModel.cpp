@@ -1,0 +1,220 @@
+#include "widgets/SentencingModifiersModel.h"
+
+#include "widgets/QtText.h"
+#include "widgets/SentencingCells.h"
+
+#include <array>
+
+namespace zarn {
+namespace {
+
+constexpr std::array kModifierColumns{
+    ListColumn{"nome", "Nome"},
+    ListColumn{"fracao", "Fra\xE7\xE3o"},
+};
+
+constexpr std::string_view kMissingNameMessage = "Escolha ou digite o nome.";
+
+std::string_view ListKey(ModifierRole role) {
+    return role == ModifierRole::Agravante ? "agravantes" : "atenuantes";
+}
+
+std::string_view ListCaption(ModifierRole role) {
+    return role == ModifierRole::Agravante ? "Agravantes" : "Atenuantes";
+}
+
+// A row of the table of names, by its document name or by the words the window shows.
+const ModifierName* KnownName(ModifierRole role, const std::string& name) {
+    if (const ModifierName* row = FindModifier(role, name)) {
+        return row;
+    }
+    for (const ModifierName& row : kModifierNames) {
+        if (row.Role == role && row.DisplayName == name) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+SentencingModifiersModel::SentencingModifiersModel(ModifierRole role, QObject* parent)
+    : ListTableModel(ListKey(role), ListCaption(role), kModifierColumns, parent)
+    , m_role(role) {}
+
+void SentencingModifiersModel::SetModifiers(const std::vector<ModifierInput>& modifiers) {
+    beginResetModel();
+    m_rows.clear();
+    for (const ModifierInput& modifier : modifiers) {
+        m_rows.push_back({modifier, {}});
+    }
+    endResetModel();
+}
+
+std::vector<ModifierInput> SentencingModifiersModel::Modifiers() const {
+    std::vector<ModifierInput> modifiers;
+    for (const Row& row : m_rows) {
+        modifiers.push_back(row.Modifier);
+    }
+    return modifiers;
+}
+
+void SentencingModifiersModel::SetSexualViolence(bool sexualViolence) {
+    if (m_sexualViolence == sexualViolence) {
+        return;
+    }
+    m_sexualViolence = sexualViolence;
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, NameColumn), index(rowCount() - 1, NameColumn));
+    }
+}
+
+QStringList SentencingModifiersModel::OfferedNames() const {
+    QStringList names;
+    for (const ModifierName* row : OfferedModifiers(m_role, m_sexualViolence)) {
+        names << ToQString(row->DisplayName);
+    }
+    return names;
+}
+
+int SentencingModifiersModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+QVariant SentencingModifiersModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return {};
+    }
+    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    const int column = index.column();
+    if (column == NameColumn && role == kChoicesRole) {
+        return OfferedNames();
+    }
+    if (row.Refused.contains(column)) {
+        return RefusedData(row.Refused, column, role);
+    }
+    if (column == NameColumn) {
+        return NameData(row.Modifier, role);
+    }
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        return CellFractionText(row.Modifier.Fracao);
+    }
+    return {};
+}
+
+QVariant SentencingModifiersModel::NameData(const ModifierInput& modifier, int role) const {
+    const ModifierName* known = KnownName(m_role, modifier.Nome);
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        return ToQString(known ? known->DisplayName : modifier.Nome);
+    }
+    if (role == Qt::ToolTipRole && known) {
+        return ToQString(known->Source.Article);
+    }
+    return {};
+}
+
+bool SentencingModifiersModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+        role != Qt::EditRole) {
+        return false;
+    }
+    Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    return index.column() == NameColumn ? SetName(row, index, value.toString())
+                                        : SetFraction(row, index, value.toString());
+}
+
+QString SentencingModifiersModel::ItemFault(const ModifierInput& modifier,
+                                            std::string_view key) const {
+    CrimeInput probe;
+    probe.ViolenciaSexualMulher = m_sexualViolence;
+    probe = ProbeCrime(probe);
+    (m_role == ModifierRole::Agravante ? probe.Agravantes : probe.Atenuantes).push_back(modifier);
+    const std::string place = std::string(ListKey(m_role)) + "[0]." + std::string(key);
+    return ToQString(SentencingItemFault(probe, place));
+}
+
+bool SentencingModifiersModel::SetName(Row& row, const QModelIndex& index, const QString& text) {
+    const QString typed = text.trimmed();
+    const QString unstorable = UnstorableCharacterMessage(typed);
+    if (!unstorable.isEmpty()) {
+        return Refuse(row.Refused, index, text, unstorable);
+    }
+    ModifierInput modifier = row.Modifier;
+    modifier.Nome = ToCp1252(typed);
+    if (const ModifierName* known = KnownName(m_role, modifier.Nome)) {
+        modifier.Nome = std::string(known->CasoName);
+    }
+    const QString fault = ItemFault(modifier, "nome");
+    if (!fault.isEmpty()) {
+        return Refuse(row.Refused, index, text, fault);
+    }
+    if (modifier.Nome != row.Modifier.Nome || row.Refused.contains(index.column())) {
+        row.Modifier.Nome = modifier.Nome;
+        Accept(row.Refused, index);
+    }
+    return true;
+}
+
+bool SentencingModifiersModel::SetFraction(Row& row, const QModelIndex& index,
+                                           const QString& text) {
+    const CellFraction read = ReadCellFraction(text);
+    if (!read.Ok) {
+        return Refuse(row.Refused, index, text, ToQString(read.Message));
+    }
+    ModifierInput modifier = row.Modifier;
+    modifier.Fracao = read.Value;
+    const QString fault = ItemFault(modifier, "fracao");
+    if (!fault.isEmpty()) {
+        return Refuse(row.Refused, index, text, fault);
+    }
+    if (!(read.Value == row.Modifier.Fracao) || row.Refused.contains(index.column())) {
+        row.Modifier.Fracao = read.Value;
+        Accept(row.Refused, index);
+    }
+    return true;
+}
+
+Qt::ItemFlags SentencingModifiersModel::flags(const QModelIndex& index) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return Qt::NoItemFlags;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool SentencingModifiersModel::insertRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || row < 0 || row > rowCount() || count < 1) {
+        return false;
+    }
+    beginInsertRows(QModelIndex(), row, row + count - 1);
+    m_rows.insert(m_rows.begin() + row, static_cast<std::size_t>(count), Row{});
+    endInsertRows();
+    emit Edited();
+    return true;
+}
+
+bool SentencingModifiersModel::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount()) {
+        return false;
+    }
+    beginRemoveRows(QModelIndex(), row, row + count - 1);
+    m_rows.erase(m_rows.begin() + row, m_rows.begin() + row + count);
+    endRemoveRows();
+    emit Edited();
+    return true;
+}
+
+QString SentencingModifiersModel::FirstProblem() const {
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        const QString refusal = FirstRefusalOf(m_rows[i].Refused, row);
+        if (!refusal.isEmpty()) {
+            return refusal;
+        }
+        if (m_rows[i].Modifier.Nome.empty()) {
+            return PlaceOf(row, NameColumn) + QStringLiteral(": ") + ToQString(kMissingNameMessage);
+        }
+    }
+    return {};
+}
+
+} // namespace zarn
