@@ -77,7 +77,8 @@ int SentencingCausesModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant SentencingCausesModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -114,7 +115,8 @@ QVariant SentencingCausesModel::ValueData(const CauseInput& cause, int column, i
 }
 
 bool SentencingCausesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return false;
     }
     Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -190,7 +192,8 @@ bool SentencingCausesModel::SetSpecialPart(Row& row, const QModelIndex& index, b
 }
 
 Qt::ItemFlags SentencingCausesModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return Qt::NoItemFlags;
     }
     const Qt::ItemFlags usable = Qt::ItemIsEnabled | Qt::ItemIsSelectable;

@@ -55,7 +55,8 @@ int SentencingCrimesModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant SentencingCrimesModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -78,7 +79,8 @@ QVariant SentencingCrimesModel::data(const QModelIndex& index, int role) const {
 }
 
 bool SentencingCrimesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
         index.column() != DescriptionColumn || role != Qt::EditRole) {
         return false;
     }
@@ -97,7 +99,8 @@ bool SentencingCrimesModel::setData(const QModelIndex& index, const QVariant& va
 }
 
 Qt::ItemFlags SentencingCrimesModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return Qt::NoItemFlags;
     }
     const Qt::ItemFlags usable = Qt::ItemIsEnabled | Qt::ItemIsSelectable;

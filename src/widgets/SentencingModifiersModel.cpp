@@ -82,7 +82,8 @@ int SentencingModifiersModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant SentencingModifiersModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -114,7 +115,8 @@ QVariant SentencingModifiersModel::NameData(const ModifierInput& modifier, int r
 }
 
 bool SentencingModifiersModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
         role != Qt::EditRole) {
         return false;
     }
@@ -175,7 +177,8 @@ bool SentencingModifiersModel::SetFraction(Row& row, const QModelIndex& index,
 }
 
 Qt::ItemFlags SentencingModifiersModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return Qt::NoItemFlags;
     }
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
