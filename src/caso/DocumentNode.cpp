@@ -43,10 +43,22 @@ void DocumentNode::Refuse(const std::string& what) const {
     throw DocumentError(m_place.empty() ? what : m_place + ": " + what);
 }
 
-void DocumentNode::ExpectObject(std::initializer_list<std::string_view> known) const {
+void DocumentNode::RefuseValue(const std::string& text) const {
+    Refuse("valor desconhecido \"" + text + "\"");
+}
+
+void DocumentNode::RequireObject() const {
     if (!m_value->is_object()) {
         Refuse("deve ser um objeto {...}");
     }
+}
+
+void DocumentNode::ExpectObject(std::initializer_list<std::string_view> known) const {
+    ExpectObject(std::span<const std::string_view>(known.begin(), known.size()));
+}
+
+void DocumentNode::ExpectObject(std::span<const std::string_view> known) const {
+    RequireObject();
     for (const auto& [key, value] : m_value->items()) {
         if (std::find(known.begin(), known.end(), key) == known.end()) {
             const std::optional<std::string> shown = Cp1252FromUtf8(key);
@@ -57,9 +69,7 @@ void DocumentNode::ExpectObject(std::initializer_list<std::string_view> known) c
 }
 
 std::optional<DocumentNode> DocumentNode::Member(std::string_view key) const {
-    if (!m_value->is_object()) {
-        Refuse("deve ser um objeto {...}");
-    }
+    RequireObject();
     const auto found = m_value->find(std::string(key));
     if (found == m_value->end()) {
         return std::nullopt;
@@ -183,6 +193,21 @@ Fraction DocumentNode::FractionValue() const {
                "\": use \"N/D\", inteiros, D maior que zero");
     }
     return Fraction{*numerator, *denominator};
+}
+
+JsonValue TermJson(long long days) {
+    const std::pair<std::string_view, long long> parts[] = {
+        {"anos", days / kDaysPerYear},
+        {"meses", days % kDaysPerYear / kDaysPerMonth},
+        {"dias", days % kDaysPerMonth},
+    };
+    JsonValue term = JsonValue::object();
+    for (const auto& [key, count] : parts) {
+        if (count != 0) {
+            term[std::string(key)] = count;
+        }
+    }
+    return term;
 }
 
 } // namespace zarn

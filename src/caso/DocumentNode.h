@@ -12,6 +12,8 @@
 
 #include <initializer_list>
 #include <optional>
+#include <ranges>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,9 +34,15 @@ public:
 
     const std::string& Place() const { return m_place; }
     bool IsNull() const { return m_value->is_null(); }
+    bool IsText() const { return m_value->is_string(); }
+    bool IsObject() const { return m_value->is_object(); }
+    bool IsWhole() const { return m_value->is_number_integer(); }
 
+    // The value is an object.
+    void RequireObject() const;
     // The value is an object whose keys are all among those named.
     void ExpectObject(std::initializer_list<std::string_view> known) const;
+    void ExpectObject(std::span<const std::string_view> known) const;
     // The member of that key, when present; a missing one is nothing. Needs an object.
     std::optional<DocumentNode> Member(std::string_view key) const;
     // The member that must be there.
@@ -54,23 +62,34 @@ public:
     // A fraction "N/D" of whole numbers, D > 0.
     Fraction FractionValue() const;
 
-    // The value named in a table of rows with a `Which` and a name field.
-    template <typename Table, typename NameField>
-    auto Choice(const Table& table, NameField name) const {
+    // The value named in a table of rows with a value field and a name field.
+    template <typename Table, typename ValueField, typename NameField>
+    auto Choice(const Table& table, ValueField value, NameField name) const {
         const std::string text = Text();
         for (const auto& row : table) {
             if (row.*name == text) {
-                return row.Which;
+                return row.*value;
             }
         }
-        Refuse("valor desconhecido \"" + text + "\"");
+        RefuseValue(text);
+    }
+    // The same, of a table whose value field is `Which`.
+    template <typename Table, typename NameField>
+    auto Choice(const Table& table, NameField name) const {
+        return Choice(table, &std::ranges::range_value_t<Table>::Which, name);
     }
 
     [[noreturn]] void Refuse(const std::string& what) const;
+    // A text outside the value's list: `valor desconhecido "hediondos"`.
+    [[noreturn]] void RefuseValue(const std::string& text) const;
 
 private:
     const JsonValue* m_value;
     std::string m_place;
 };
+
+// A term in days as the document writes it: {"anos", "meses", "dias"}, each part that is not
+// zero; TermDays reads it back.
+JsonValue TermJson(long long days);
 
 } // namespace zarn

@@ -48,14 +48,25 @@ CaseFacts Implied(std::optional<DayNumber> crimeDate, std::optional<DayNumber> b
     return facts;
 }
 
+// The birthday of that age, or none when it falls after the calendar's last year, where no
+// day of a document can reach it.
+std::optional<DayNumber> BirthdayOf(DayNumber birth, std::int32_t age) {
+    if (CivilFromDate(birth).Year + age > kLastYear) {
+        return std::nullopt;
+    }
+    return AddYears(birth, age);
+}
+
 } // namespace
 
 bool Under21On(DayNumber birth, DayNumber day) {
-    return AddYears(birth, kYoungAge) > day;
+    const std::optional<DayNumber> birthday = BirthdayOf(birth, kYoungAge);
+    return !birthday || *birthday > day;
 }
 
 bool Over70On(DayNumber birth, DayNumber day) {
-    return AddYears(birth, kOldAge) <= day;
+    const std::optional<DayNumber> birthday = BirthdayOf(birth, kOldAge);
+    return birthday && *birthday <= day;
 }
 
 CaseFacts ReadFacts(const std::optional<DocumentNode>& fatos, std::optional<DayNumber> crimeDate,

@@ -57,4 +57,19 @@ std::string WriteJsonDocument(const JsonValue& value) {
     return value.dump(kDocumentIndent) + "\n";
 }
 
+JsonValue InKeyOrder(JsonValue object, std::span<const std::string_view> order) {
+    JsonValue ordered = JsonValue::object();
+    for (const std::string_view key : order) {
+        const auto found = object.find(std::string(key));
+        if (found != object.end()) {
+            ordered[std::string(key)] = std::move(*found);
+            object.erase(found);
+        }
+    }
+    for (auto& [key, value] : object.items()) {
+        ordered[key] = std::move(value);
+    }
+    return ordered;
+}
+
 } // namespace zarn

@@ -5,6 +5,7 @@
 // Windows-1252; they cross here through engine/CodePage.
 
 #include <nlohmann/json.hpp>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,9 @@ std::string WriteJsonLine(const JsonValue& value);
 
 // The value indented by two blanks a level, as a case document is saved.
 std::string WriteJsonDocument(const JsonValue& value);
+
+// The object with its keys in the order given; keys the order does not name follow, as they
+// were.
+JsonValue InKeyOrder(JsonValue object, std::span<const std::string_view> order);
 
 } // namespace zarn

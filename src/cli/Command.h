@@ -7,6 +7,7 @@
 
 #include "caso/JsonText.h"
 
+#include <iosfwd>
 #include <optional>
 #include <span>
 #include <string>
@@ -50,6 +51,10 @@ struct Command {
     bool InBatch = false;
     // The result, or nothing when the arguments are not the command's (a usage error).
     std::optional<CommandResult> (*Run)(const CommandArguments& args) = nullptr;
+    // The same, for a command that may read standard input (a case document given as "-"):
+    // when set, it runs instead of Run.
+    std::optional<CommandResult> (*RunWithInput)(const CommandArguments& args,
+                                                 std::istream& in) = nullptr;
 };
 
 // Every subcommand, in the order --help lists them.

@@ -10,8 +10,8 @@ namespace zarn {
 
 std::span<const Command> Commands() {
     static const std::array kCommands = {
-        SentenceCommand(), EndDateCommand(),      MemoryCommand(),
-        FractionCommand(), ConsequencesCommand(), ExecutionCommand(),
+        SentenceCommand(),     EndDateCommand(),   MemoryCommand(),       FractionCommand(),
+        ConsequencesCommand(), ExecutionCommand(), PrescriptionCommand(), SentencingCommand(),
     };
     return kCommands;
 }

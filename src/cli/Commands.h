@@ -12,5 +12,7 @@ const Command& MemoryCommand();       // memoria: a chain written as its calcula
 const Command& FractionCommand();     // fracao: the fraction that turned one term into another
 const Command& ConsequencesCommand(); // consequencias: the consequences of a term
 const Command& ExecutionCommand();    // execucao: the dates of a term's execution
+const Command& PrescriptionCommand(); // prescricao: the prescription of a case document
+const Command& SentencingCommand();   // dosimetria: the dosimetria of a case document
 
 } // namespace zarn

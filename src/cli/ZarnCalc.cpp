@@ -186,8 +186,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
         return UsageError(err, known ? std::string_view{} : std::string_view(converted.front()),
                           isOption);
     }
+    const CommandArguments commandArgs(converted.begin() + 1, converted.end());
     const std::optional<CommandResult> result =
-        command->Run(CommandArguments(converted.begin() + 1, converted.end()));
+        command->RunWithInput ? command->RunWithInput(commandArgs, in) : command->Run(commandArgs);
     if (!result) {
         return UsageError(err);
     }

@@ -22,6 +22,8 @@ struct PrescriptionCrime {
     long long MaximumDays = 0;               // pena_maxima
     std::optional<long long> AppliedDays;    // pena_aplicada
     bool RepeatOffender = false;             // reincidente (executoria only)
+
+    friend bool operator==(const PrescriptionCrime&, const PrescriptionCrime&) = default;
 };
 
 // The values of "prescricao.marcos[i].tipo", in the order of the case document.
@@ -42,6 +44,8 @@ enum class MarcoKind {
 struct Marco {
     MarcoKind Kind = MarcoKind::RecebimentoDenuncia;
     DayNumber Date = 0;
+
+    friend bool operator==(const Marco&, const Marco&) = default;
 };
 
 // The values of "prescricao.suspensoes[i].tipo".
@@ -57,6 +61,8 @@ struct Suspension {
     SuspensionKind Kind = SuspensionKind::Art116IAndII;
     DayNumber Start = 0;
     std::optional<DayNumber> End; // none: still suspended at the date of the calculation
+
+    friend bool operator==(const Suspension&, const Suspension&) = default;
 };
 
 struct PrescriptionInput {
@@ -66,6 +72,8 @@ struct PrescriptionInput {
     std::vector<Marco> Marcos;
     std::vector<Suspension> Suspensions;
     bool ConfirmingAcordaoInterrupts = true; // opcoes.acordao_confirmatorio_interrompe
+
+    friend bool operator==(const PrescriptionInput&, const PrescriptionInput&) = default;
 };
 
 } // namespace zarn

@@ -44,6 +44,8 @@ struct CircumstanceInput {
     Fraction Fracao{}; // with Fracao: of the quantity the crime's criterion takes its share of
     long long AumentoDias = 0; // with Aumento
     std::string Motivo;
+
+    friend bool operator==(const CircumstanceInput&, const CircumstanceInput&) = default;
 };
 
 // An agravante or atenuante: its name (the window's choices are in SentencingNames.h; any
@@ -51,6 +53,8 @@ struct CircumstanceInput {
 struct ModifierInput {
     std::string Nome;
     Fraction Fracao = kModifierDefaultShare;
+
+    friend bool operator==(const ModifierInput&, const ModifierInput&) = default;
 };
 
 struct CauseInput {
@@ -58,6 +62,8 @@ struct CauseInput {
     CauseKind Tipo = CauseKind::Aumento;
     Fraction Fracao{};
     bool ParteEspecial = false;
+
+    friend bool operator==(const CauseInput&, const CauseInput&) = default;
 };
 
 struct CrimeInput {
@@ -77,11 +83,15 @@ struct CrimeInput {
     std::vector<ModifierInput> Atenuantes;
     std::vector<CauseInput> Causas;
     bool SomenteMaior = false; // CP art. 68, par. unico
+
+    friend bool operator==(const CrimeInput&, const CrimeInput&) = default;
 };
 
 struct ConcursoInput {
     ConcursoKind Tipo = ConcursoKind::Material;
     std::optional<Fraction> Fracao; // continuado especifico only
+
+    friend bool operator==(const ConcursoInput&, const ConcursoInput&) = default;
 };
 
 // The options of law.md 13 and 14, each with its default.
@@ -91,12 +101,16 @@ struct SentencingOptions {
     ThirdPhaseOrder TerceiraFase = ThirdPhaseOrder::AumentosPrimeiro;
     FinesMethod MultaDosimetria = FinesMethod::Proporcional;
     ContinuedFines MultaContinuado = ContinuedFines::Unica;
+
+    friend bool operator==(const SentencingOptions&, const SentencingOptions&) = default;
 };
 
 struct SentencingInput {
     std::vector<CrimeInput> Crimes;
     std::optional<ConcursoInput> Concurso;
     SentencingOptions Opcoes;
+
+    friend bool operator==(const SentencingInput&, const SentencingInput&) = default;
 };
 
 } // namespace zarn
