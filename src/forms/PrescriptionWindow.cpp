@@ -10,6 +10,7 @@
 #include "widgets/ChoiceDelegate.h"
 #include "widgets/DateDelegate.h"
 #include "widgets/DateFieldText.h"
+#include "widgets/DialogKeys.h"
 #include "widgets/EditableTable.h"
 #include "widgets/FocusedSelection.h"
 #include "widgets/FormLayout.h"
@@ -65,8 +66,8 @@ constexpr std::string_view kCalculationKey = "data_calculo";
 constexpr MaskSetup kDateFieldSetup = {kDateMask, "  /  /    "};
 
 // The window's first size, in characters and lines of its font; never beyond the screen.
-constexpr int kFirstWidthInCharacters = 120;
-constexpr int kFirstHeightInLines = 52;
+constexpr int kFirstWidthInCharacters = 150;
+constexpr int kFirstHeightInLines = 60;
 // The first shares of the height: the tables, the answer, the timeline.
 constexpr std::array<int, 3> kPaneShares = {9, 6, 5};
 
@@ -153,20 +154,26 @@ void PrescriptionWindow::CreateTables() {
     MarcosTable = new EditableTable(m_marcos, ToQString(kMarcoItem), this);
     SuspensionsTable = new EditableTable(m_suspensions, ToQString(kSuspensionItem), this);
 
-    auto* dates = new DateDelegate(this);
-    auto* terms = new TermDelegate(this);
-    auto* choices = new ChoiceDelegate(this);
+    // Each table its own delegates: a delegate tells every view it serves of each editor
+    // it closes.
     QTableView* crimes = CrimesTable->View;
-    crimes->setItemDelegateForColumn(PrescriptionCrimesModel::FactColumn, dates);
-    crimes->setItemDelegateForColumn(PrescriptionCrimesModel::PeriodStartColumn, dates);
+    auto* crimeDates = new DateDelegate(crimes);
+    auto* terms = new TermDelegate(crimes);
+    crimes->setItemDelegateForColumn(PrescriptionCrimesModel::FactColumn, crimeDates);
+    crimes->setItemDelegateForColumn(PrescriptionCrimesModel::PeriodStartColumn, crimeDates);
     crimes->setItemDelegateForColumn(PrescriptionCrimesModel::MaximumColumn, terms);
     crimes->setItemDelegateForColumn(PrescriptionCrimesModel::AppliedColumn, terms);
-    MarcosTable->View->setItemDelegateForColumn(PrescriptionMarcosModel::KindColumn, choices);
-    MarcosTable->View->setItemDelegateForColumn(PrescriptionMarcosModel::DateColumn, dates);
+    QTableView* marcos = MarcosTable->View;
+    marcos->setItemDelegateForColumn(PrescriptionMarcosModel::KindColumn,
+                                     new ChoiceDelegate(marcos));
+    marcos->setItemDelegateForColumn(PrescriptionMarcosModel::DateColumn, new DateDelegate(marcos));
     QTableView* suspensions = SuspensionsTable->View;
-    suspensions->setItemDelegateForColumn(PrescriptionSuspensionsModel::KindColumn, choices);
-    suspensions->setItemDelegateForColumn(PrescriptionSuspensionsModel::StartColumn, dates);
-    suspensions->setItemDelegateForColumn(PrescriptionSuspensionsModel::EndColumn, dates);
+    auto* suspensionDates = new DateDelegate(suspensions);
+    suspensions->setItemDelegateForColumn(PrescriptionSuspensionsModel::KindColumn,
+                                          new ChoiceDelegate(suspensions));
+    suspensions->setItemDelegateForColumn(PrescriptionSuspensionsModel::StartColumn,
+                                          suspensionDates);
+    suspensions->setItemDelegateForColumn(PrescriptionSuspensionsModel::EndColumn, suspensionDates);
 }
 
 void PrescriptionWindow::NameControls() {
@@ -260,6 +267,9 @@ void PrescriptionWindow::ConnectHandlers() {
     for (const EditableTable* table : {CrimesTable, MarcosTable, SuspensionsTable}) {
         connect(table->Model(), &ListTableModel::Edited, this, edited);
     }
+    // Alt and a button's letter press it, as in the other analysis windows; with no default
+    // button, Enter is the tables' and the focused button's.
+    DialogKeys::Install(this);
 }
 
 void PrescriptionWindow::SetTabOrder() {
@@ -279,6 +289,13 @@ void PrescriptionWindow::SizeWindow() {
         size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
     }
     resize(size.expandedTo(minimumSizeHint()));
+    // The panes share the height as kPaneShares say, whatever their size hints: the
+    // splitter spreads any height by the weights of the sizes it is given.
+    QList<int> weights;
+    for (const int share : kPaneShares) {
+        weights << share * size.height();
+    }
+    Panes->setSizes(weights);
 }
 
 PrescriptionInput PrescriptionWindow::Input() const {

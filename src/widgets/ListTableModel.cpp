@@ -97,6 +97,10 @@ QString ListTableModel::WithPlaceNames(QString message) const {
     return message;
 }
 
+bool ListTableModel::IsCell(const QModelIndex& index) const {
+    return index.isValid() && checkIndex(index, CheckIndexOption::ParentIsInvalid);
+}
+
 QVariant ListTableModel::RefusedData(const RefusedCells& refused, int column, int role) {
     const auto found = refused.find(column);
     if (found == refused.end()) {

@@ -64,6 +64,8 @@ protected:
     ListTableModel(std::string_view documentKey, std::string_view listName,
                    std::span<const ListColumn> columns, QObject* parent);
 
+    // A cell of this table: a valid index of the model (checked) at the top level.
+    bool IsCell(const QModelIndex& index) const;
     // What a refused cell shows for a role; nothing when the cell holds no refusal.
     static QVariant RefusedData(const RefusedCells& refused, int column, int role);
     // Keeps the typing and its message in the cell and tells the view and the listeners;

@@ -86,7 +86,7 @@ int PrescriptionCrimesModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant PrescriptionCrimesModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return {};
     }
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -132,7 +132,7 @@ QVariant PrescriptionCrimesModel::ValueData(const PrescriptionCrime& crime, int 
 }
 
 bool PrescriptionCrimesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return false;
     }
     Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -218,7 +218,7 @@ bool PrescriptionCrimesModel::SetFlag(Row& row, const QModelIndex& index, bool c
 }
 
 Qt::ItemFlags PrescriptionCrimesModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return Qt::NoItemFlags;
     }
     const Qt::ItemFlags usable = Qt::ItemIsEnabled | Qt::ItemIsSelectable;

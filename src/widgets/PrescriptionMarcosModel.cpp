@@ -67,7 +67,7 @@ int PrescriptionMarcosModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant PrescriptionMarcosModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return {};
     }
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -93,8 +93,7 @@ QVariant PrescriptionMarcosModel::data(const QModelIndex& index, int role) const
 }
 
 bool PrescriptionMarcosModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
-        role != Qt::EditRole) {
+    if (!IsCell(index) || role != Qt::EditRole) {
         return false;
     }
     Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -161,7 +160,7 @@ void PrescriptionMarcosModel::KeepInOrder(int row) {
 }
 
 Qt::ItemFlags PrescriptionMarcosModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return Qt::NoItemFlags;
     }
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;

@@ -60,7 +60,7 @@ int PrescriptionSuspensionsModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant PrescriptionSuspensionsModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return {};
     }
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -87,8 +87,7 @@ QVariant PrescriptionSuspensionsModel::data(const QModelIndex& index, int role) 
 
 bool PrescriptionSuspensionsModel::setData(const QModelIndex& index, const QVariant& value,
                                            int role) {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
-        role != Qt::EditRole) {
+    if (!IsCell(index) || role != Qt::EditRole) {
         return false;
     }
     Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -128,7 +127,7 @@ bool PrescriptionSuspensionsModel::SetDate(Row& row, const QModelIndex& index,
 }
 
 Qt::ItemFlags PrescriptionSuspensionsModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return Qt::NoItemFlags;
     }
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;

@@ -69,7 +69,7 @@ qreal TextWidth(const QFontMetricsF& metrics, const QString& text) {
 QString Fitted(const QFontMetricsF& metrics, const QString& text, qreal width) {
     return TextWidth(metrics, text) <= width
                ? text
-               : metrics.elidedText(text, Qt::ElideRight, std::max(0.0, width - 1));
+               : metrics.elidedText(text, Qt::ElideRight, std::max(0.0, width - 2));
 }
 
 QString DateText(DayNumber day) {
@@ -371,7 +371,10 @@ void PaintDrawing(QPainter& painter, const PrescriptionDrawing& drawing,
 PrescriptionTimeline::PrescriptionTimeline(QWidget* parent)
     : QWidget(parent) {
     setAccessibleName(ToQString(kTimelineName));
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // A scroll area gives it the height its width needs.
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     LayOut();
 }
 
@@ -420,7 +423,7 @@ QSize PrescriptionTimeline::sizeHint() const {
 }
 
 QSize PrescriptionTimeline::minimumSizeHint() const {
-    // Room for the legend's widest entry; the height of the picture at the present width.
+    // Room for the legend's widest entry; the height of the picture at that width.
     const QFontMetricsF metrics(font());
     const Measures m(metrics);
     qreal widest = 0;
@@ -428,13 +431,21 @@ QSize PrescriptionTimeline::minimumSizeHint() const {
         widest = std::max(widest, TextWidth(metrics, ToQString(entry.Text)));
     }
     const int width = static_cast<int>(std::ceil(widest + m.Line + 3 * m.Margin));
-    return QSize(width, heightForWidth(std::max(width, this->width())));
+    return QSize(width, heightForWidth(width));
+}
+
+const PrescriptionDrawing& PrescriptionTimeline::Drawing() const {
+    if (m_drawnWidth != width()) {
+        m_drawing = Compose(QFontMetricsF(font()), width());
+        m_drawnWidth = width();
+    }
+    return m_drawing;
 }
 
 void PrescriptionTimeline::LayOut() {
-    m_drawing = Compose(QFontMetricsF(font()), width());
+    m_drawnWidth = -1;
     QStringList texts;
-    for (const PrescriptionDrawing::Label& label : m_drawing.Labels) {
+    for (const PrescriptionDrawing::Label& label : Drawing().Labels) {
         texts << label.Text;
     }
     setAccessibleDescription(texts.join(QStringLiteral("; ")));
@@ -458,7 +469,7 @@ void PrescriptionTimeline::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    PaintDrawing(painter, m_drawing, QFontMetricsF(font()), QPointF(0, 0));
+    PaintDrawing(painter, Drawing(), QFontMetricsF(font()), QPointF(0, 0));
 }
 
 } // namespace zarn

@@ -79,8 +79,9 @@ public:
     // Draws the picture into the area with the painter's font and pen colour as its ink.
     void Paint(QPainter& painter, const QRectF& area) const;
 
-    // As laid out for the widget's present size and font.
-    const PrescriptionDrawing& Drawing() const { return m_drawing; }
+    // As laid out for the widget's present width and font (a hidden widget's resize is
+    // laid out here, before its resize event comes).
+    const PrescriptionDrawing& Drawing() const;
 
     static QColor ColourOf(PrescriptionDrawing::Mark mark);
 
@@ -100,7 +101,8 @@ private:
     std::optional<PrescriptionReport> m_report;
     std::vector<Marco> m_marcos;
     DayNumber m_today = 0;
-    PrescriptionDrawing m_drawing;
+    mutable PrescriptionDrawing m_drawing;
+    mutable int m_drawnWidth = -1;
 };
 
 } // namespace zarn

@@ -46,9 +46,9 @@ TermEditor::TermEditor(QWidget* parent)
         MaskedField* field = NewMaskedField(this, kParts[i].Setup);
         field->setFrame(false);
         field->setAccessibleName(ToQString(kParts[i].Accessible));
-        // Room for the field's widest digits and its caret.
+        // Room for the field's widest digits and its caret, and no more: the three fit a cell.
         const QFontMetrics metrics = field->fontMetrics();
-        field->setMinimumWidth(
+        field->setFixedWidth(
             metrics.horizontalAdvance(QString(int(field->Text().size()) + 1, QLatin1Char('0'))) +
             metrics.averageCharWidth());
         field->installEventFilter(this);
@@ -109,9 +109,15 @@ bool TermEditor::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (event->type() == QEvent::FocusIn) {
+        // The editor has the focus while any of its fields has it: the table gives the focus
+        // back to itself when it closes an editor that had it.
+        setFocusProxy(*found);
+    }
     if (event->type() == QEvent::FocusOut) {
         const QWidget* next = QApplication::focusWidget();
-        if (next != nullptr && !isAncestorOf(next) && next != this) {
+        // A closing editor is hidden first: its delegate has already taken what it holds.
+        if (isVisible() && next != nullptr && !isAncestorOf(next) && next != this) {
             QFocusEvent leaving(QEvent::FocusOut, static_cast<QFocusEvent*>(event)->reason());
             QApplication::sendEvent(this, &leaving);
         }
