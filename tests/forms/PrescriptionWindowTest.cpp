@@ -352,6 +352,11 @@ void PrescriptionWindowTest::TabFollowsTheLayout() {
         QVERIFY2(named && !named->text(QAccessible::Name).isEmpty(),
                  qPrintable(next->objectName()));
     }
+    // A caption's letter with Alt takes the keyboard to its control.
+    h.Key(Qt::Key_M, Qt::AltModifier);
+    QCOMPARE(h.Focus(), w.MarcosTable->View);
+    h.Key(Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(h.Focus(), w.AnswerText);
 }
 
 void PrescriptionWindowTest::NothingIsCutOrOverlaps() {

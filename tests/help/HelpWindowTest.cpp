@@ -138,6 +138,8 @@ void TestHelpWindow::ContextShowsItsTopic_data() {
     QTest::newRow("23 execution") << 23 << "execucao.html"
                                   << QStringLiteral(
                                          "Execução penal: progressão, livramento e término");
+    QTest::newRow("24 prescription")
+        << 24 << "prescricao.html" << QStringLiteral("Prescrição pelas datas do processo");
 }
 
 void TestHelpWindow::ContextShowsItsTopic() {
