@@ -44,7 +44,8 @@ public:
     QByteArray Pdf() const;
     // Saves the PDF atomically (CaseFileWriter): an old file stays whole when this fails.
     FileOutcome WritePdf(const QString& path) const;
-    // Prints the pages the printer's range asks for (all when it asks for none).
+    // Prints the pages the printer's range asks for (all when it asks for none) on the
+    // printer's paper, its margins widened to the PDF's 20 mm where they are narrower.
     FileOutcome Print(QPrinter& printer) const;
 
     // "Página 2 de 5".

@@ -105,7 +105,6 @@ private slots:
     void ThePdfReadsAsTheReport();
     void TheFontsAreEmbeddedAndTheTimelineStaysVector();
     void ThePrinterGetsThePagesItAsksFor();
-    void APdfThatCannotBeSavedSaysWhy();
 
 private:
     QTemporaryDir m_dir;
@@ -205,17 +204,6 @@ void AnalysisReportTest::ThePrinterGetsThePagesItAsksFor() {
     POPPLER(text, "pdftotext", {printer.outputFileName(), QStringLiteral("-")});
     QVERIFY(OneLine(text).contains(AnalysisReport::PageNumber(2, pages)));
     QVERIFY(!OneLine(text).contains(QStringLiteral("Data do cálculo")));
-}
-
-void AnalysisReportTest::APdfThatCannotBeSavedSaysWhy() {
-    PictureCall call;
-    const QString folder = m_dir.filePath(QStringLiteral("nao-existe"));
-    const QString path = folder + QStringLiteral("/relatorio.pdf");
-    const FileOutcome outcome = AnalysisReport(Sample(LongAnswer(), call)).WritePdf(path);
-    QCOMPARE(outcome.Message,
-             QStringLiteral("Não foi possível gravar o arquivo %1: a pasta %2 "
-                            "não existe.")
-                 .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(folder)));
 }
 
 std::unique_ptr<QObject> MakeAnalysisReportTest() {

@@ -102,19 +102,18 @@ void Put(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// Whether the permission bits stop this process from writing in the folder (not for root).
-bool FolderBitsHold(const QString& folder) {
-    QFile probe(folder + QStringLiteral("/sonda"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.remove();
-        return false;
+// Whether the permission bits stop this process (not root) from writing the file, which is
+// opened to append nothing, or made and removed.
+bool PermissionBitsHold(const QString& path) {
+    const bool existed = QFileInfo::exists(path);
+    QFile file(path);
+    if (!file.open(QIODevice::Append)) {
+        return true;
     }
-    return true;
-}
-
-// The same for a file, which is opened to append nothing.
-bool FileBitsHold(const QString& path) {
-    return !QFile(path).open(QIODevice::Append);
+    if (!existed) {
+        file.remove();
+    }
+    return false;
 }
 
 QString Native(const QString& path) {
@@ -205,12 +204,12 @@ void CaseFileWriterTest::AFailedSaveKeepsTheOldFileAndSaysWhy() {
     std::unique_ptr<SaveFileOperations> injected;
     if (situation == "read-only folder") {
         QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-        if (!FolderBitsHold(folder)) {
+        if (!PermissionBitsHold(folder + QStringLiteral("/sonda"))) {
             injected = std::make_unique<FailingOperations>(FailingOperations::Step::Open, EACCES);
         }
     } else if (situation == "read-only file") {
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
-        if (!FileBitsHold(path)) {
+        if (!PermissionBitsHold(path)) {
             QSKIP("root writes through the permission bits of a file");
         }
     } else if (situation == "full disk") {
