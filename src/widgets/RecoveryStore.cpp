@@ -27,6 +27,13 @@ QString PathOf(const QString& id, const QString& suffix) {
     return RecoveryStore::Folder() + QLatin1Char('/') + id + suffix;
 }
 
+// The copies hold a person's case: the folder is the user's alone.
+bool MakeFolder() {
+    const QString folder = RecoveryStore::Folder();
+    return QDir().mkpath(folder) &&
+           QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 QByteArray RecordOf(const QString& filePath, const QString& name) {
     const QJsonObject record{{kPathKey, filePath}, {kNameKey, name}};
     return QJsonDocument(record).toJson(QJsonDocument::Indented);
@@ -67,7 +74,7 @@ bool RecoveryStore::Adopt(const QString& id) {
 }
 
 std::unique_ptr<QLockFile> RecoveryStore::TryLock(const QString& id) {
-    if (!QDir().mkpath(Folder())) {
+    if (!MakeFolder()) {
         return nullptr;
     }
     auto lock = std::make_unique<QLockFile>(PathOf(id, kLockSuffix));
@@ -105,7 +112,7 @@ void RecoveryStore::Flush() {
 }
 
 FileOutcome RecoveryStore::WriteCopy(const QString& id, const Change& change) const {
-    QDir().mkpath(Folder());
+    MakeFolder();
     // The document first: a copy without its record is still the user's work.
     FileOutcome outcome = m_writer.Write(PathOf(id, kDocumentSuffix), change.Document);
     if (outcome.Ok()) {

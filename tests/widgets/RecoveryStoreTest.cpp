@@ -109,6 +109,8 @@ void RecoveryStoreTest::OnlyACrashedSessionsCopiesAreListed() {
     const QString id = living->Track();
     living->Record(id, kFirst, path, kName);
     living->Flush();
+    // The group and others have no way in.
+    QCOMPARE((QFileInfo(RecoveryStore::Folder()).permissions() & 0x0077).toInt(), 0);
     QVERIFY(RecoveryStore().Pending().empty());
     QVERIFY(living->Pending().empty()); // nor its own to itself
     living.reset();                     // ends without Discard, as a crash does
