@@ -27,6 +27,8 @@ inline constexpr std::string_view kCircumstancesCaption = "Circunst\xE2ncias jud
 inline constexpr std::string_view kOnlyLargestCaption =
     "Somente a maior causa de aumento e a maior de diminui\xE7\xE3o da parte especial (CP art. "
     "68, par\xE1grafo \xFAnico)";
+inline constexpr std::string_view kAgravantesCaption = "Agravantes (CP arts. 61 e 62)";
+inline constexpr std::string_view kAtenuantesCaption = "Atenuantes (CP arts. 65 e 66)";
 inline constexpr std::string_view kConcursoCaption = "Concurso";
 inline constexpr std::string_view kConcursoFractionCaption = "Fra\xE7\xE3o do aumento";
 inline constexpr std::string_view kFractionWord = "fra\xE7\xE3o";
@@ -35,6 +37,7 @@ inline constexpr std::string_view kOptionsCriterionEntry = "o das op\xE7\xF5"
                                                            "es";
 
 // The tabs of a crime; Ctrl+Tab and Ctrl+PageDown go from one to the next.
+inline constexpr std::string_view kCrimeTabsName = "Abas do crime";
 inline constexpr std::string_view kCrimeTab = "Crime";
 inline constexpr std::string_view kCircumstancesTab = "Circunst\xE2ncias (art. 59)";
 inline constexpr std::string_view kModifiersTab = "Agravantes e atenuantes";

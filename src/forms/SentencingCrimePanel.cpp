@@ -18,9 +18,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -33,6 +36,14 @@ constexpr int kFinesFieldWidth = 56;
 constexpr std::string_view kAgravanteItem = "agravante";
 constexpr std::string_view kAtenuanteItem = "atenuante";
 constexpr std::string_view kCauseItem = "causa";
+
+// The name takes the room the other columns leave; they keep the width of what they hold.
+void StretchTheName(const EditableTable* table, int nameColumn) {
+    QHeaderView* header = table->View->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
+}
 
 QString Caption(std::string_view caption) {
     return ToQString(caption) + QLatin1Char(':');
@@ -59,10 +70,13 @@ SentencingCrimePanel::SentencingCrimePanel(QWidget* parent)
     Tabs->addTab(Circumstances, ToQString(kCircumstancesTab));
     Tabs->addTab(CreateModifiersTab(), ToQString(kModifiersTab));
     Tabs->addTab(CreateCausesTab(), ToQString(kCausesTab));
+    Tabs->setAccessibleName(ToQString(kCrimeTabsName));
+    Tabs->tabBar()->setAccessibleName(ToQString(kCrimeTabsName));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(Tabs);
     ConnectHandlers();
+    AddTabKeys();
     SetCrime({});
 }
 
@@ -108,13 +122,24 @@ QWidget* SentencingCrimePanel::CreateCrimeTab() {
 
 QWidget* SentencingCrimePanel::CreateModifiersTab() {
     auto* split = new QSplitter(Qt::Horizontal, this);
-    AgravantesTable = new EditableTable(m_agravantes, ToQString(kAgravanteItem), split);
-    AtenuantesTable = new EditableTable(m_atenuantes, ToQString(kAtenuanteItem), split);
-    for (EditableTable* table : {AgravantesTable, AtenuantesTable}) {
+    const auto side = [this, split](SentencingModifiersModel* model, std::string_view item,
+                                    std::string_view caption) {
+        auto* column = new QWidget(split);
+        auto* table = new EditableTable(model, ToQString(item), column);
         table->View->setItemDelegateForColumn(SentencingModifiersModel::NameColumn,
                                               new NameChoiceDelegate(table));
-        split->addWidget(table);
-    }
+        StretchTheName(table, SentencingModifiersModel::NameColumn);
+        auto* label = new QLabel(Caption(caption), column);
+        label->setBuddy(table->View);
+        auto* layout = new QVBoxLayout(column);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(label);
+        layout->addWidget(table, 1);
+        split->addWidget(column);
+        return table;
+    };
+    AgravantesTable = side(m_agravantes, kAgravanteItem, kAgravantesCaption);
+    AtenuantesTable = side(m_atenuantes, kAtenuanteItem, kAtenuantesCaption);
     split->setChildrenCollapsible(false);
     return split;
 }
@@ -124,6 +149,7 @@ QWidget* SentencingCrimePanel::CreateCausesTab() {
     CausesTable = new EditableTable(m_causes, ToQString(kCauseItem), tab);
     CausesTable->View->setItemDelegateForColumn(SentencingCausesModel::KindColumn,
                                                 new ChoiceDelegate(CausesTable));
+    StretchTheName(CausesTable, SentencingCausesModel::NameColumn);
     OnlyLargest = new QCheckBox(ToQString(kOnlyLargestCaption), tab);
     auto* column = new QVBoxLayout(tab);
     column->addWidget(CausesTable, 1);
@@ -154,6 +180,30 @@ void SentencingCrimePanel::ConnectHandlers() {
          std::initializer_list<ListTableModel*>{m_agravantes, m_atenuantes, m_causes}) {
         connect(model, &ListTableModel::Edited, this, changed);
     }
+}
+
+// Ctrl+Tab and Ctrl+PageDown, and back with Shift or PageUp, from any control of the panel:
+// the tab widget's own keys reach it only from the controls that pass them on, which a combo
+// box does not.
+void SentencingCrimePanel::AddTabKeys() {
+    const auto add = [this](QKeySequence keys, int step) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, step] { ShowTab(Tabs->currentIndex() + step); });
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+}
+
+void SentencingCrimePanel::ShowTab(int index) {
+    const int count = Tabs->count();
+    Tabs->setCurrentIndex(((index % count) + count) % count);
+    const std::array<QWidget*, 4> firstControls = {Description, Circumstances->Rows[0].Weight,
+                                                   AgravantesTable->View, CausesTable->View};
+    firstControls[static_cast<std::size_t>(Tabs->currentIndex())]->setFocus(Qt::TabFocusReason);
 }
 
 void SentencingCrimePanel::SetCrime(const CrimeInput& crime) {

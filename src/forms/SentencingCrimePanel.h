@@ -45,6 +45,8 @@ public:
     void SetFinesInformed(bool informed);
 
     QList<QWidget*> TabOrder() const;
+    // Shows a tab (wrapping around at either end) with the keyboard on its first control.
+    void ShowTab(int index);
 
     // Components, in tab order, then the labels.
     QTabWidget* Tabs = nullptr;
@@ -83,6 +85,7 @@ private:
     QWidget* CreateModifiersTab();
     QWidget* CreateCausesTab();
     void ConnectHandlers();
+    void AddTabKeys();
     void FieldChanged();
     void OpenTheFinesFields();
     // Reads every field into the crime where it reads, and notes the first that does not.

@@ -128,6 +128,7 @@ void SentencingWindow::CreateControls() {
     CrimesTable->View->setSelectionMode(QAbstractItemView::SingleSelection);
     // The description takes the room the ranges leave.
     CrimesTable->View->horizontalHeader()->setStretchLastSection(false);
+    CrimesTable->View->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     CrimesTable->View->horizontalHeader()->setSectionResizeMode(
         SentencingCrimesModel::DescriptionColumn, QHeaderView::Stretch);
     CrimePanels = new QStackedWidget(this);

@@ -12,6 +12,7 @@
 #include "forms/JudicialCircumstancesGrid.h"
 #include "forms/SentencingCrimePanel.h"
 #include "forms/SentencingHandOff.h"
+#include "forms/SentencingPlaces.h"
 #include "sentencing/SentencingTexts.h"
 #include "support/LayoutChecks.h"
 #include "support/RecordingHelpEngine.h"
@@ -22,6 +23,7 @@
 #include "widgets/SentencingModifiersModel.h"
 #include "widgets/TermFieldsRow.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -75,7 +77,7 @@ public:
         }
     }
 
-    void ShowTab(Tab tab) const { Panel()->Tabs->setCurrentIndex(tab); }
+    void ShowTab(Tab tab) const { Panel()->ShowTab(tab); }
 
     // A choice moved down by the arrow key, as often as asked.
     static void ChooseDown(QComboBox* choice, int steps) {
@@ -121,14 +123,20 @@ public:
         TypeKeys(panel->Description, QStringLiteral("homic\u00eddio simples"));
         TypeTerm(panel->Minimum, {"6"});
         TypeTerm(panel->Maximum, {"20"});
-        ShowTab(CircumstancesTab);
-        for (const JudicialCircumstance unfavourable :
-             {JudicialCircumstance::Culpabilidade, JudicialCircumstance::Motivos}) {
-            ChooseDown(panel->Circumstances->Rows[std::size_t(unfavourable)].Weight, 1);
+        // Ctrl+Tab goes to the next tab and its first control, from a field or a choice.
+        Key(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(Focus(), panel->Circumstances->Rows[0].Weight); // culpabilidade
+        Key(Qt::Key_Down);
+        for (int row = 0; row < int(JudicialCircumstance::Motivos); ++row) {
+            Key(Qt::Key_Tab);
         }
-        ShowTab(ModifiersTab);
+        QCOMPARE(Focus(), panel->Circumstances->Rows[4].Weight);
+        Key(Qt::Key_Down);
+        Key(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(Focus(), panel->AgravantesTable->View);
         AddRow(panel->AgravantesTable, {QStringLiteral("motivo f\u00fatil")});
-        ShowTab(CausesTab);
+        Key(Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(Focus(), panel->CausesTable->View);
         AddRow(panel->CausesTable, {QStringLiteral("tentativa"), "v", "1/3"});
     }
 };
@@ -145,6 +153,9 @@ private slots:
     void TheCrimesOperationsReachTheCalculationRecord();
     void ARefusedFractionIsKeptAsTypedAndNamed();
     void InputComesBackAsItWasSetAndEditsAreSignalled();
+    void LibraryPlacesAreNamedAsTheWindowNamesThem_data();
+    void LibraryPlacesAreNamedAsTheWindowNamesThem();
+    void EveryControlHasAName();
     void F1OpensItsPageFromTheWindowAndTheMenu();
     void LayoutFits();
 };
@@ -354,6 +365,59 @@ void SentencingWindowTest::InputComesBackAsItWasSetAndEditsAreSignalled() {
     // Numbers in words change the text, not the input.
     QTest::mouseClick(h.W()->InWords, Qt::LeftButton);
     QVERIFY(!signalled());
+}
+
+void SentencingWindowTest::LibraryPlacesAreNamedAsTheWindowNamesThem_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("named");
+    // clang-format off
+    QTest::newRow("a crime's field") << "dosimetria.crimes[1].maximo: m."
+        << QStringLiteral("Crime 2 (furto), Pena m\u00e1xima: m.");
+    QTest::newRow("a circumstance's fraction")
+        << "dosimetria.crimes[0].circunstancias.motivos.fracao: m."
+        << QStringLiteral("Crime 1 (roubo), Circunst\u00e2ncias judiciais, motivos do crime, "
+                          "Fra\u00e7\u00e3o: m.");
+    QTest::newRow("a row of a list") << "dosimetria.crimes[0].causas[2].fracao: m."
+        << QStringLiteral("Crime 1 (roubo), Causas, linha 3, Fra\u00e7\u00e3o: m.");
+    QTest::newRow("a whole list") << "dosimetria.crimes[0].agravantes: m."
+        << QStringLiteral("Crime 1 (roubo), Agravantes: m.");
+    QTest::newRow("a crime the list lacks") << "dosimetria.crimes[5].minimo: m."
+        << QStringLiteral("Crime 6, Pena m\u00ednima: m.");
+    QTest::newRow("the concurso") << "dosimetria.concurso.fracao: m."
+        << QStringLiteral("Concurso, Fra\u00e7\u00e3o: m.");
+    QTest::newRow("no place") << "O aumento vai: longe." << QStringLiteral("O aumento vai: longe.");
+    // clang-format on
+}
+
+void SentencingWindowTest::LibraryPlacesAreNamedAsTheWindowNamesThem() {
+    QFETCH(QString, message);
+    QFETCH(QString, named);
+    std::vector<CrimeInput> crimes(2);
+    crimes[0].Crime = "roubo";
+    crimes[1].Crime = "furto";
+    QCOMPARE(WithWindowPlaces(ToCp1252(message), crimes), named);
+}
+
+// What a screen reader announces of each control the keyboard reaches, in every tab.
+void SentencingWindowTest::EveryControlHasAName() {
+    SentencingHarness h;
+    QVERIFY(h.Open());
+    QStringList unnamed;
+    for (const Tab tab : {CrimeTab, CircumstancesTab, ModifiersTab, CausesTab}) {
+        h.ShowTab(tab);
+        for (QWidget* control : h.W()->findChildren<QWidget*>()) {
+            if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus)) {
+                continue;
+            }
+            const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+            if (!face || face->text(QAccessible::Name).trimmed().isEmpty()) {
+                unnamed << QString::fromLatin1(control->metaObject()->className()) +
+                               QLatin1Char(' ') + control->objectName();
+            }
+        }
+    }
+    unnamed.removeDuplicates();
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 }
 
 void SentencingWindowTest::F1OpensItsPageFromTheWindowAndTheMenu() {
