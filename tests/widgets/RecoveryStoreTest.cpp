@@ -9,10 +9,13 @@
 
 #include "CaseFilesTests.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -33,6 +36,19 @@ QString CopyPath(const QString& id) {
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a crash leaves besides the copy: its lock, of a process that no longer runs.
+void LeaveLockOfAnEndedProcess(const QString& id) {
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    QVERIFY(ended.waitForStarted());
+    const qint64 pid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    QFile lock(RecoveryStore::Folder() + QLatin1Char('/') + id + QStringLiteral(".lock"));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(pid) + '\n' + QCoreApplication::applicationName().toUtf8() +
+               '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
 }
 
 // What a crashed session leaves: a copy written, never discarded.
@@ -114,6 +130,7 @@ void RecoveryStoreTest::OnlyACrashedSessionsCopiesAreListed() {
     QVERIFY(RecoveryStore().Pending().empty());
     QVERIFY(living->Pending().empty()); // nor its own to itself
     living.reset();                     // ends without Discard, as a crash does
+    LeaveLockOfAnEndedProcess(id);
 
     const std::vector<RecoveredCase> pending = RecoveryStore().Pending();
     QCOMPARE(pending.size(), std::size_t{1});
