@@ -66,10 +66,10 @@ constexpr std::string_view kCalculationKey = "data_calculo";
 constexpr MaskSetup kDateFieldSetup = {kDateMask, "  /  /    "};
 
 // The window's first size, in characters and lines of its font; never beyond the screen.
-constexpr int kFirstWidthInCharacters = 150;
-constexpr int kFirstHeightInLines = 60;
+constexpr int kFirstWidthInCharacters = 180;
+constexpr int kFirstHeightInLines = 64;
 // The first shares of the height: the tables, the answer, the timeline.
-constexpr std::array<int, 3> kPaneShares = {9, 6, 5};
+constexpr std::array<int, 3> kPaneShares = {11, 5, 4};
 
 QString DateFieldProblem(const MaskedField* field, const QLabel* label) {
     if (ReadCellDate(ToQString(field->Text())).Ok) {
@@ -236,8 +236,8 @@ void PrescriptionWindow::PlaceControls() {
     tablesGrid->addWidget(SuspensionsTable, 3, 1);
     tablesGrid->setRowStretch(1, 1);
     tablesGrid->setRowStretch(3, 1);
-    tablesGrid->setColumnStretch(0, 2);
-    tablesGrid->setColumnStretch(1, 3);
+    tablesGrid->setColumnStretch(0, 1);
+    tablesGrid->setColumnStretch(1, 1);
 
     auto* answer = new QWidget(Panes);
     auto* answerGrid = new QGridLayout(answer);

@@ -18,6 +18,8 @@ namespace zarn {
 namespace {
 
 constexpr std::string_view kAddCaption = "Adicionar";
+// The rows a table shows at the least, so a short window still shows a few.
+constexpr int kLeastRowsShown = 3;
 constexpr std::string_view kRemoveCaption = "Remover";
 
 // The height of a row: the tallest of the editors a cell may open, so none is cut.
@@ -43,11 +45,14 @@ EditableTable::EditableTable(ListTableModel* model, const QString& item, QWidget
     View->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     View->setWordWrap(false);
-    View->horizontalHeader()->setStretchLastSection(true);
     View->verticalHeader()->setDefaultSectionSize(
         std::max(View->verticalHeader()->defaultSectionSize(), EditorRowHeight(View)));
     View->setAccessibleName(model->ListName());
+    View->setMinimumHeight(View->horizontalHeader()->sizeHint().height() +
+                           kLeastRowsShown * View->verticalHeader()->defaultSectionSize() +
+                           2 * View->frameWidth());
     View->installEventFilter(this);
+    View->viewport()->installEventFilter(this);
 
     AddButton = new QPushButton(ToQString(kAddCaption), this);
     RemoveButton = new QPushButton(ToQString(kRemoveCaption), this);
@@ -124,6 +129,23 @@ void EditableTable::ShowProblem() {
 
 void EditableTable::FitColumns() {
     View->resizeColumnsToContents();
+    // The columns fill the table's width: the last one takes what is left over; where they
+    // would not fit, the widest gives way (its texts cut short with an ellipsis) down to its
+    // caption's width, so that no cell scrolls out of sight sideways.
+    QHeaderView* header = View->horizontalHeader();
+    if (header->count() == 0) {
+        return;
+    }
+    const int slack = View->viewport()->width() - header->length();
+    int widest = 0;
+    for (int column = 1; column < header->count(); ++column) {
+        if (header->sectionSize(column) > header->sectionSize(widest)) {
+            widest = column;
+        }
+    }
+    const int giving = slack > 0 ? header->count() - 1 : widest;
+    header->resizeSection(
+        giving, std::max(header->sectionSizeHint(giving), header->sectionSize(giving) + slack));
 }
 
 bool EditableTable::HandleTableKey(int key) {
@@ -154,6 +176,9 @@ bool EditableTable::HandleTableKey(int key) {
 }
 
 bool EditableTable::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == View->viewport() && event->type() == QEvent::Resize) {
+        FitColumns();
+    }
     if (watched == View && event->type() == QEvent::KeyPress && View->hasFocus()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers modifiers =

@@ -45,6 +45,8 @@ constexpr std::array<std::string_view, 4> kShortKindNames = {"abstrata", "retroa
                                                              "intercorrente", "execut\xF3ria"};
 
 constexpr long long kDaysPerMonth = 30;
+// A box that reached its period: the prescription's red, pale enough for the red line on it.
+const QColor kReachedShade(0xF2, 0xB6, 0xB6);
 
 // Every size in proportion to the font's line height.
 struct Measures {
@@ -53,12 +55,14 @@ struct Measures {
         , Margin(std::max(2.0, std::floor(Line / 4)))
         , Gap(std::max(3.0, std::floor(Line / 3)))
         , RowPitch(Line + std::max(2.0, std::floor(Line / 4)))
-        , Pen(std::max(1.0, std::floor(Line / 12))) {}
+        , Pen(std::max(1.0, std::floor(Line / 12)))
+        , Bar(std::round(Line * 3 / 2)) {}
     qreal Line;
     qreal Margin;   // round the picture, above the bars
     qreal Gap;      // between labels, between a mark and its label, between lanes
     qreal RowPitch; // from one row of labels under the line to the next
     qreal Pen;
+    qreal Bar; // the height of a lane
 };
 
 qreal TextWidth(const QFontMetricsF& metrics, const QString& text) {
@@ -228,7 +232,7 @@ private:
             for (const PrescriptionAnalysis& analysis : m_report->Crimes[c].Analyses) {
                 AddLabel(Fitted(m_metrics, LaneTitle(c, analysis), Right() - Left()), Left(), y,
                          PrescriptionDrawing::Mark::Period);
-                const QRectF bar(Left(), y + m_m.Line, Right() - Left(), m_m.Line);
+                const QRectF bar(Left(), y + m_m.Line, Right() - Left(), m_m.Bar);
                 m_drawing.Lanes.append(bar);
                 for (const PrescriptionInterval& interval : analysis.Intervals) {
                     AddBox(analysis, interval, bar);
@@ -336,10 +340,9 @@ void PaintDrawing(QPainter& painter, const PrescriptionDrawing& drawing,
         painter.drawRect(lane);
     }
     for (const PrescriptionDrawing::Box& box : drawing.Boxes) {
-        painter.fillRect(box.Shade, PrescriptionTimeline::ColourOf(
-                                        box.Reached ? PrescriptionDrawing::Mark::Prescription
-                                                    : PrescriptionDrawing::Mark::Period)
-                                        .lighter(box.Reached ? 160 : 100));
+        painter.fillRect(box.Shade, box.Reached ? kReachedShade
+                                                : PrescriptionTimeline::ColourOf(
+                                                      PrescriptionDrawing::Mark::Period));
         painter.setPen(QPen(ink, m.Pen));
         painter.drawRect(box.Frame);
     }

@@ -1,5 +1,6 @@
 #include "widgets/TermEditor.h"
 
+#include "widgets/FocusedSelection.h"
 #include "widgets/FormLayout.h"
 #include "widgets/MaskedField.h"
 #include "widgets/QtText.h"
@@ -52,6 +53,7 @@ TermEditor::TermEditor(QWidget* parent)
             metrics.horizontalAdvance(QString(int(field->Text().size()) + 1, QLatin1Char('0'))) +
             metrics.averageCharWidth());
         field->installEventFilter(this);
+        FocusedSelection::Apply(field);
         auto* unit = new QLabel(ToQString(kParts[i].Unit), this);
         unit->setBuddy(field);
         row->addWidget(field);
@@ -75,8 +77,9 @@ void TermEditor::SetTexts(const QStringList& texts) {
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const auto at = static_cast<qsizetype>(i);
         m_fields[i]->SetText(at < texts.size() ? ToCp1252(texts[at]) : std::string());
-        m_fields[i]->SetCaretToStart();
     }
+    // What is typed first replaces the years, as Tab into a field replaces it.
+    m_fields[0]->SelectAll();
 }
 
 bool TermEditor::MoveBetweenFields(int from, bool forward) {

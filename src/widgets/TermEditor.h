@@ -22,8 +22,7 @@ public:
 
     // The years, months and days texts, as the fields hold them.
     QStringList Texts() const;
-    // Lays the texts into the fields (missing ones empty) and puts the caret at the start of
-    // the years.
+    // Lays the texts into the fields (missing ones empty), the years selected.
     void SetTexts(const QStringList& texts);
 
     const std::array<MaskedField*, 3>& Fields() const { return m_fields; }
