@@ -181,5 +181,17 @@ TEST(FactsDocument, WrittenFactsReadBackTheSame) {
     EXPECT_GT(checked, 100);
 }
 
+// A birth near the calendar's end: the birthdays fall beyond it, and nothing throws.
+TEST(FactsDocument, AgesOfABirthNearTheEndOfTheCalendar) {
+    const DayNumber birth = DateFromCivil(9990, 12, 31);
+    const DayNumber last = DateFromCivil(9999, 12, 31);
+    EXPECT_TRUE(Under21On(birth, last));
+    EXPECT_FALSE(Over70On(birth, last));
+    EXPECT_TRUE(ReadFactsText("{}", last, birth).Under21AtCrime);
+    // Where the birthday is in the calendar, it decides.
+    EXPECT_FALSE(Under21On(DateFromCivil(9978, 12, 31), last));
+    EXPECT_TRUE(Over70On(DateFromCivil(9929, 12, 31), last));
+}
+
 } // namespace
 } // namespace zarn
