@@ -191,6 +191,8 @@ void CaseExecution::FixInitialRegime() {
             base.ServedBefore(*latestTransito) + m_ledger.NetThrough(*latestTransito - 1);
     }
     m_answer.RegimeOfSum = InitialRegime(termDays, sum);
+    m_answer.SumBeforeServing = termDays;
+    m_answer.LatestTransito = latestTransito;
     m_answer.InitialRegimeEntered = m_question.InitialRegime.has_value();
     m_answer.InitialRegime = m_question.InitialRegime.value_or(m_answer.RegimeOfSum.Initial);
     m_setup.Initial = m_answer.InitialRegime;

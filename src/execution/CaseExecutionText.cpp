@@ -50,6 +50,31 @@ std::string JoinedWithAnd(const std::vector<std::string>& parts) {
     return text;
 }
 
+// "LEP art. 112, I, Lei 13.964/2019": a citation without its parentheses, to share them.
+std::string Inside(const std::string& cited) {
+    return cited.size() > 3 ? cited.substr(2, cited.size() - 3) : cited;
+}
+
+std::string Leftover(long long count, const std::string& unit) {
+    return (count > 1 ? "; sobram " : "; sobra ") + std::to_string(count) + unit;
+}
+
+std::string JoinedWithPlus(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        text += (text.empty() ? "" : " + ") + part;
+    }
+    return text;
+}
+
+std::string JoinedWithSemicolons(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        text += (text.empty() ? "" : "; ") + part;
+    }
+    return text;
+}
+
 std::string WithDescription(const std::string& description) {
     return description.empty() ? std::string() : " (" + description + ")";
 }
@@ -143,7 +168,22 @@ std::string ExecutionWriter::RegimeParagraph() const {
     if (m_answer.Convictions.size() > 1) {
         text += ", o da soma" + Cited(kRegimeOfTheSum);
     }
-    text += ", pela pena de " + TermOfDays(regime.TermDays) + Cited(regime.Source) + ".";
+    if (regime.TermDays < m_answer.SumBeforeServing) {
+        text += ", pela pena de " + TermOfDays(m_answer.SumBeforeServing) + " descontados " +
+                TermOfDays(m_answer.SumBeforeServing - regime.TermDays) + " j\xE1 cumpridos" +
+                (m_answer.LatestTransito ? " antes do \xFAltimo tr\xE2nsito em julgado, de " +
+                                               Date(*m_answer.LatestTransito)
+                                         : std::string()) +
+                Cited(kDetracaoForRegime) + ": " + TermOfDays(regime.TermDays);
+    } else {
+        text += ", pela pena de " + TermOfDays(regime.TermDays);
+    }
+    text += Cited(regime.Source) + ".";
+    if (regime.EasedForDetencao) {
+        text += " A deten\xE7\xE3o n\xE3o come\xE7"
+                "a no fechado" +
+                Cited(kDetencaoNeverFechado) + ".";
+    }
     return text;
 }
 
@@ -187,29 +227,27 @@ std::string CreditText(const CreditGrant& grant) {
     case CreditKind::Work:
         return "remi\xE7\xE3o de " + days + " por " + DayCount(grant.Entered) + " de trabalho" +
                Cited(kWorkRemicao) +
-               (grant.Carried > 0 ? "; sobram " + DayCount(grant.Carried) + " de trabalho"
-                                  : std::string());
+               (grant.Carried > 0
+                    ? Leftover(grant.Carried, grant.Carried > 1 ? " dias" : " dia") + " de trabalho"
+                    : std::string());
     case CreditKind::Study:
         return "remi\xE7\xE3o de " + days + " por " + std::to_string(grant.Entered) +
                " horas de estudo" + Cited(kStudyRemicao) +
-               (grant.Carried > 0 ? "; sobram " + std::to_string(grant.Carried) + " horas"
-                                  : std::string());
+               (grant.Carried > 0 ? Leftover(grant.Carried, " hora(s)") : std::string());
     case CreditKind::Books:
         return "remi\xE7\xE3o de " + days + " por " + std::to_string(grant.Entered) +
                " livro(s), at\xE9 12 em 12 meses" + Cited(kReadingRemicao);
     case CreditKind::NightConfinement:
         return "detra\xE7\xE3o de " + days + " por " + std::to_string(grant.Entered) +
                " horas de recolhimento noturno" + Cited(kNightConfinement) +
-               (grant.Carried > 0 ? "; sobram " + std::to_string(grant.Carried) + " horas"
-                                  : std::string());
+               (grant.Carried > 0 ? Leftover(grant.Carried, " hora(s)") : std::string());
     }
     return days;
 }
 
 void ExecutionWriter::AddCredits() {
     for (const CreditGrant& grant : m_answer.Credits) {
-        std::string text = CreditText(grant);
-        text[0] = static_cast<char>(text[0] - ('a' - 'A'));
+        std::string text = "Em " + Date(grant.GivenOn) + ", " + CreditText(grant);
         if (grant.GivenOn != grant.CountsFrom) {
             text += ", contada desde " + Date(grant.CountsFrom);
         }
@@ -222,9 +260,11 @@ void ExecutionWriter::AddEvents() {
         if (change.Reason == DataBaseReason::ProgressionDue) {
             continue; // said with the progression
         }
-        std::string text = "Data-base em " + Date(change.Date) + ": " +
-                           DataBaseReasonText(change, m_answer) + "; tempo cumprido antes dela, " +
-                           Units(change.ServedBefore);
+        std::string text =
+            "Data-base em " + Date(change.Date) + ": " + DataBaseReasonText(change, m_answer);
+        if (change.ServedBefore > 0) {
+            text += "; tempo cumprido antes dela, " + Units(change.ServedBefore);
+        }
         for (const RemicaoLoss& loss : m_answer.Losses) {
             if (change.Event && loss.Event == *change.Event) {
                 text += ", j\xE1 descontada a perda de " + DayCount(loss.Days) +
@@ -235,37 +275,41 @@ void ExecutionWriter::AddEvents() {
     }
     for (const RegimeChange& change : m_answer.Regimes) {
         if (change.Cause == RegimeChangeCause::Regression) {
-            m_dated.push_back({change.From, "Regress\xE3o ao regime " +
-                                                std::string(RegimeName(change.To)) +
-                                                Cited(kRegression) + "."});
+            m_dated.push_back(
+                {change.From, "Em " + Date(change.From) + ", regress\xE3o ao regime " +
+                                  std::string(RegimeName(change.To)) + Cited(kRegression) + "."});
         }
     }
     if (m_answer.Paragraph3LapsedOn) {
         m_dated.push_back({*m_answer.Paragraph3LapsedOn,
-                           "O \xA7 3\xBA do art. 112 da LEP deixa de valer" +
+                           "Em " + Date(*m_answer.Paragraph3LapsedOn) +
+                               ", o \xA7 3\xBA do art. 112 da LEP deixa de valer" +
                                Cited(kParagraph3Lapses) +
                                ": os requisitos seguintes tomam a fra\xE7\xE3o ordin\xE1ria."});
     }
     if (m_answer.GoodBehaviourFrom) {
         m_dated.push_back({*m_answer.GoodBehaviourFrom,
-                           "Bom comportamento readquirido ap\xF3s a \xFAltima falta grave, de " +
-                               Date(*m_answer.LastFalta) + Cited(kGoodBehaviourRegained) + "."});
+                           "A partir de " + Date(*m_answer.GoodBehaviourFrom) +
+                               ", bom comportamento readquirido ap\xF3s a \xFAltima falta grave, "
+                               "de " +
+                               Date(*m_answer.LastFalta) +
+                               ", um ano depois dela ou ao cumprir o requisito de tempo contado "
+                               "dela" +
+                               Cited(kGoodBehaviourRegained) + "."});
     }
 }
 
 std::string ExecutionWriter::Requirement(const ProgressionStep& step) const {
     std::vector<std::string> parts;
     for (const RequirementPart& part : step.Parts) {
-        parts.push_back(ShareText(part.Rule) + " de " + std::to_string(part.RemainingDays) + " (" +
-                        ConvictionLabel(m_answer, part.Conviction) +
-                        CitedWithLaw(part.Rule.Source) + ": " + std::to_string(part.Days) + ")");
+        parts.push_back(ConvictionLabel(m_answer, part.Conviction) + ", " +
+                        std::to_string(part.Days) + " (" + ShareText(part.Rule) + " de " +
+                        std::to_string(part.RemainingDays) + "; " +
+                        Inside(CitedWithLaw(part.Rule.Source)) + ")");
     }
     std::string text = DayCount(step.Days);
     if (!parts.empty()) {
-        text += " = ";
-        for (std::size_t i = 0; i < parts.size(); ++i) {
-            text += (i > 0 ? " + " : "") + parts[i];
-        }
+        text += " = " + JoinedWithPlus(parts);
     }
     if (step.CreditsTaken > 0) {
         text += ", menos " + DayCount(step.CreditsTaken) +
@@ -277,15 +321,18 @@ std::string ExecutionWriter::Requirement(const ProgressionStep& step) const {
 void ExecutionWriter::AddProgressions() {
     for (const ProgressionStep& step : m_answer.Progressions) {
         std::string text = "Progress\xE3o para o regime " + std::string(RegimeName(step.To)) +
-                           ": da data-base de " + Date(step.DataBase) + ", com " +
-                           Units(step.ServedBefore) + " cumpridos antes dela, requisito de " +
-                           Requirement(step);
+                           ": da data-base de " + Date(step.DataBase);
+        if (step.ServedBefore > 0) {
+            text += ", com " + Units(step.ServedBefore) + " cumpridos antes dela";
+        }
+        text += ", requisito de " + Requirement(step) + ";";
+        text += step.DueFrom ? " devida" : "";
         DayNumber date = m_answer.CalculationDate;
         if (step.DueFrom) {
-            text += std::string(kFromDate) + Date(*step.DueFrom);
+            text += " a partir de " + Date(*step.DueFrom);
             date = *step.DueFrom;
         } else {
-            text += "; aguardando o retorno ao cumprimento";
+            text += " aguardando o retorno ao cumprimento";
         }
         if (step.RecordedOn) {
             text += "; registrada em " + Date(*step.RecordedOn);
@@ -305,17 +352,14 @@ std::string ExecutionWriter::ParoleRequirement() const {
     for (std::size_t i = 0; i < m_answer.Convictions.size(); ++i) {
         const ConvictionSummary& conviction = m_answer.Convictions[i];
         const std::string share = conviction.Parole.Barred
-                                      ? std::string("pena inteira, livramento vedado")
-                                      : "mais de " + FractionText(conviction.Parole.Share);
-        parts.push_back(share + " de " + std::to_string(conviction.CountedDays) + " (" +
-                        ConvictionLabel(m_answer, i) + Cited(conviction.Parole.Source) + ": " +
-                        std::to_string(conviction.ParoleDays) + ")");
+                                      ? std::string("a pena inteira, livramento vedado")
+                                      : "mais de " + FractionText(conviction.Parole.Share) +
+                                            " de " + std::to_string(conviction.CountedDays);
+        parts.push_back(ConvictionLabel(m_answer, i) + ", " +
+                        std::to_string(conviction.ParoleDays) + " (" + share + "; " +
+                        std::string(conviction.Parole.Source.Article) + ")");
     }
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        text += (i > 0 ? " + " : "") + parts[i];
-    }
-    return text;
+    return JoinedWithPlus(parts);
 }
 
 std::string ExecutionWriter::ParoleRefusalText() const {
@@ -363,7 +407,8 @@ void ExecutionWriter::AddParole() {
     m_dated.push_back({date, text});
     if (parole.NoFaltaGraveSince) {
         m_dated.push_back({*parole.NoFaltaGraveSince,
-                           "Doze meses sem falta grave desde a \xFAltima, de " +
+                           "Em " + Date(*parole.NoFaltaGraveSince) +
+                               ", completam-se doze meses sem falta grave desde a \xFAltima, de " +
                                Date(*m_answer.LastFalta) + Cited(kParoleNoRecentFalta) + "."});
     }
 }
@@ -415,12 +460,12 @@ void ExecutionWriter::AddState() {
     std::vector<std::string> imputed;
     for (const ImputedTime& time : m_answer.Imputation) {
         imputed.push_back(ConvictionLabel(m_answer, time.Conviction) + ", " +
-                          DayCount(time.ImputedDays) + " imputados e " +
-                          DayCount(time.RemainingDays) + " a cumprir");
+                          std::to_string(time.ImputedDays) + " imputados e " +
+                          std::to_string(time.RemainingDays) + " a cumprir");
     }
     if (m_answer.Convictions.size() > 1) {
         text += " Imputa\xE7\xE3o pela " + std::string(ShownName(m_answer.Options.Imputation)) +
-                Cited(kReclusaoFirst) + ": " + JoinedWithAnd(imputed) + ".";
+                Cited(kReclusaoFirst) + ", em dias: " + JoinedWithSemicolons(imputed) + ".";
     }
     m_dated.push_back({m_answer.CalculationDate, text});
 }

@@ -164,12 +164,14 @@ struct CaseExecutionAnswer {
     double PercentServed = 0;    // two decimals
     DayNumber FirstDay = 0;      // the first day of serving
     Regime InitialRegime = Regime::Fechado;
-    bool InitialRegimeEntered = false;      // regime_inicial given
-    RegimeAnswer RegimeOfSum;               // law.md 3 for the sum, when not entered
-    Regime CurrentRegime = Regime::Fechado; // regime_atual
-    bool Serving = true;                    // in a period at the date of the calculation
-    DayNumber DataBase = 0;                 // data_base
-    std::string DataBaseReasonText;         // data_base_motivo
+    bool InitialRegimeEntered = false;       // regime_inicial given
+    RegimeAnswer RegimeOfSum;                // law.md 3 for the sum, when not entered
+    long long SumBeforeServing = 0;          // the terms the regime of the sum is fixed on
+    std::optional<DayNumber> LatestTransito; // the one whose time served comes off
+    Regime CurrentRegime = Regime::Fechado;  // regime_atual
+    bool Serving = true;                     // in a period at the date of the calculation
+    DayNumber DataBase = 0;                  // data_base
+    std::string DataBaseReasonText;          // data_base_motivo
     std::vector<DataBaseChange> DataBases;
     std::vector<RegimeChange> Regimes;
     std::vector<ProgressionStep> Progressions; // progressoes
