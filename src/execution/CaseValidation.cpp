@@ -331,10 +331,8 @@ std::string ValidateRemicaoLost(const CreditLedger& ledger) {
         if (loss.Days * kRemicaoLostAtMost.Denominator >
             std::max(0LL, balance) * kRemicaoLostAtMost.Numerator) {
             return Fault(Place("eventos", loss.Event) + ".remicao_perdida",
-                         std::to_string(loss.Days) + " dias " + std::string(kLostAboveThird) +
-                             " (" + std::to_string(std::max(0LL, balance)) +
-                             " dias; LEP art. "
-                             "127).");
+                         "a perda de " + DayCount(loss.Days) + " " + std::string(kLostAboveThird) +
+                             " (" + DayCount(std::max(0LL, balance)) + "; LEP art. 127).");
         }
     }
     return {};
