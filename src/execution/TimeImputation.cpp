@@ -19,6 +19,9 @@ std::vector<std::size_t> OrderOf(const std::vector<Conviction>& convictions,
                                  const std::vector<Fraction>& shares, Imputacao option) {
     std::vector<std::size_t> order(convictions.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
+    if (option == Imputacao::Proporcional) {
+        return order; // all at once, in the order entered
+    }
     const auto before = [&](std::size_t a, std::size_t b) {
         const Conviction& first = convictions[a];
         const Conviction& second = convictions[b];
