@@ -323,7 +323,7 @@ std::string CaseExecution::FindEnd() {
     }
     const LaidRequirement laid = m_calendar.Lay(m_calendar.FirstDay(), needed);
     if (laid.OutOfCalendar) {
-        return "condenacoes: " + std::string(kBeyondCalendar);
+        return std::string(kSumBeyondCalendar);
     }
     if (laid.DueFrom) {
         m_answer.EndOfTotal = *laid.DueFrom - 1;
@@ -660,7 +660,7 @@ CaseExecutionResult ComputeCaseExecution(const ExecutionCase& question) {
         return CaseExecution(question).Answer();
     } catch (const DateError&) {
         // Every date was checked; a shift that still leaves the calendar is refused.
-        result.Error = std::string(kBeyondCalendar);
+        result.Error = std::string(kSumBeyondCalendar);
         return result;
     }
 }

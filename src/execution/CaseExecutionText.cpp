@@ -55,10 +55,6 @@ std::string Inside(const std::string& cited) {
     return cited.size() > 3 ? cited.substr(2, cited.size() - 3) : cited;
 }
 
-std::string Leftover(long long count, const std::string& unit) {
-    return (count > 1 ? "; sobram " : "; sobra ") + std::to_string(count) + unit;
-}
-
 std::string JoinedWithPlus(const std::vector<std::string>& parts) {
     std::string text;
     for (const std::string& part : parts) {
@@ -217,6 +213,10 @@ void ExecutionWriter::AddPeriods() {
     }
 }
 
+std::string Counted(long long count, std::string_view singular, std::string_view plural) {
+    return std::to_string(count) + " " + std::string(count == 1 ? singular : plural);
+}
+
 std::string CreditText(const CreditGrant& grant) {
     const std::string days = DayCount(grant.Days);
     switch (grant.Kind) {
@@ -225,33 +225,43 @@ std::string CreditText(const CreditGrant& grant) {
     case CreditKind::Days:
         return "remi\xE7\xE3o de " + days + Cited(kRemicaoCounts);
     case CreditKind::Work:
-        return "remi\xE7\xE3o de " + days + " por " + DayCount(grant.Entered) + " de trabalho" +
-               Cited(kWorkRemicao) +
-               (grant.Carried > 0
-                    ? Leftover(grant.Carried, grant.Carried > 1 ? " dias" : " dia") + " de trabalho"
-                    : std::string());
+        return "remi\xE7\xE3o de " + days + " por " + Counted(grant.Entered, "dia", "dias") +
+               " de trabalho" + Cited(kWorkRemicao);
     case CreditKind::Study:
-        return "remi\xE7\xE3o de " + days + " por " + std::to_string(grant.Entered) +
-               " horas de estudo" + Cited(kStudyRemicao) +
-               (grant.Carried > 0 ? Leftover(grant.Carried, " hora(s)") : std::string());
+        return "remi\xE7\xE3o de " + days + " por " + Counted(grant.Entered, "hora", "horas") +
+               " de estudo" + Cited(kStudyRemicao);
     case CreditKind::Books:
-        return "remi\xE7\xE3o de " + days + " por " + std::to_string(grant.Entered) +
-               " livro(s), at\xE9 12 em 12 meses" + Cited(kReadingRemicao);
+        return "remi\xE7\xE3o de " + days + " por " + Counted(grant.Entered, "livro", "livros") +
+               ", at\xE9 12 em 12 meses" + Cited(kReadingRemicao);
     case CreditKind::NightConfinement:
-        return "detra\xE7\xE3o de " + days + " por " + std::to_string(grant.Entered) +
-               " horas de recolhimento noturno" + Cited(kNightConfinement) +
-               (grant.Carried > 0 ? Leftover(grant.Carried, " hora(s)") : std::string());
+        return "detra\xE7\xE3o de " + days + " por " + Counted(grant.Entered, "hora", "horas") +
+               " de recolhimento noturno" + Cited(kNightConfinement);
     }
     return days;
 }
 
+// What a grant leaves for the next one of its kind.
+std::string LeftoverText(const CreditGrant& grant) {
+    if (grant.Carried <= 0) {
+        return {};
+    }
+    const std::string count = grant.Kind == CreditKind::Work
+                                  ? Counted(grant.Carried, "dia", "dias") + " de trabalho"
+                                  : Counted(grant.Carried, "hora", "horas");
+    return (grant.Carried == 1 ? "; sobra " : "; sobram ") + count +
+           " para a concess\xE3o seguinte";
+}
+
 void ExecutionWriter::AddCredits() {
     for (const CreditGrant& grant : m_answer.Credits) {
-        std::string text = "Em " + Date(grant.GivenOn) + ", " + CreditText(grant);
+        std::string text = "Em " + Date(grant.CountsFrom) + ", ";
         if (grant.GivenOn != grant.CountsFrom) {
-            text += ", contada desde " + Date(grant.CountsFrom);
+            text += "primeiro dia de cumprimento, passa a contar a " + CreditText(grant) + ", de " +
+                    Date(grant.GivenOn);
+        } else {
+            text += CreditText(grant);
         }
-        m_dated.push_back({grant.CountsFrom, text + "."});
+        m_dated.push_back({grant.CountsFrom, text + LeftoverText(grant) + "."});
     }
 }
 
@@ -318,32 +328,40 @@ std::string ExecutionWriter::Requirement(const ProgressionStep& step) const {
     return text;
 }
 
+// Each statement opens with the day it is sorted by.
 void ExecutionWriter::AddProgressions() {
+    const ProgressionStep* previous = nullptr;
     for (const ProgressionStep& step : m_answer.Progressions) {
-        std::string text = "Progress\xE3o para o regime " + std::string(RegimeName(step.To)) +
-                           ": da data-base de " + Date(step.DataBase);
+        const std::string to = "progress\xE3o para o regime " + std::string(RegimeName(step.To));
+        std::string text;
+        DayNumber date = m_answer.CalculationDate;
+        if (step.RecordedOn) {
+            date = *step.RecordedOn;
+            text = "Em " + Date(date) + ", " + to + ", registrada";
+        } else if (step.DueFrom) {
+            date = *step.DueFrom;
+            text = "A partir de " + Date(date) + ", " + to;
+            text += step.VoidedOn
+                        ? ", n\xE3o registrada e sem efeito pela falta de " + Date(*step.VoidedOn)
+                    : step.Reached ? std::string(" (j\xE1 alcan\xE7"
+                                                 "ada)")
+                                   : std::string();
+        } else {
+            text = "Na data do c\xE1lculo, " + Date(date) +
+                   ", aguardando o retorno ao cumprimento, " + to;
+        }
+        const bool afterUndated = previous && !previous->DueFrom && !step.DueFrom;
+        text += afterUndated ? std::string(": contada da data em que a anterior for devida")
+                             : ": da data-base de " + Date(step.DataBase);
         if (step.ServedBefore > 0) {
             text += ", com " + Units(step.ServedBefore) + " cumpridos antes dela";
         }
-        text += ", requisito de " + Requirement(step) + ";";
-        text += step.DueFrom ? " devida" : "";
-        DayNumber date = m_answer.CalculationDate;
-        if (step.DueFrom) {
-            text += " a partir de " + Date(*step.DueFrom);
-            date = *step.DueFrom;
-        } else {
-            text += " aguardando o retorno ao cumprimento";
-        }
-        if (step.RecordedOn) {
-            text += "; registrada em " + Date(*step.RecordedOn);
-            date = *step.RecordedOn;
-        } else if (step.VoidedOn) {
-            text += ", n\xE3o registrada: sem efeito pela falta de " + Date(*step.VoidedOn);
-        } else if (step.Reached) {
-            text += " (j\xE1 alcan\xE7"
-                    "ada)";
+        text += ", requisito de " + Requirement(step);
+        if (step.RecordedOn && step.DueFrom) {
+            text += "; devida a partir de " + Date(*step.DueFrom);
         }
         m_dated.push_back({date, text + "."});
+        previous = &step;
     }
 }
 
@@ -377,34 +395,31 @@ std::string ExecutionWriter::ParoleRefusalText() const {
 
 void ExecutionWriter::AddParole() {
     if (!m_answer.Parole) {
-        if (m_answer.ParoleRefused != ParoleRefusal::None) {
-            m_dated.push_back({m_answer.FirstDay, ParoleRefusalText()});
-        }
         return;
     }
     const ParoleAnswerOfSum& parole = *m_answer.Parole;
-    std::string text = "Livramento condicional" + Cited(kParoleOfTheSum) + ": requisito de " +
-                       DayCount(parole.Days) + " = " + ParoleRequirement() +
+    const std::string reached = parole.Reached ? ", j\xE1 alcan\xE7"
+                                                 "ado"
+                                               : "";
+    std::string text = "livramento condicional" + Cited(kParoleOfTheSum) + reached +
+                       ": requisito de " + DayCount(parole.Days) + " = " + ParoleRequirement() +
                        ", contado de todo o tempo cumprido desde o primeiro dia" +
-                       Cited(kParoleNotReset);
-    DayNumber date = m_answer.CalculationDate;
+                       Cited(kParoleNotReset) +
+                       ". Requisitos que o c\xE1lculo n\xE3o verifica: bom comportamento, "
+                       "aptid\xE3o para o trabalho e meios de subsist\xEAncia, repara\xE7\xE3o "
+                       "do dano" +
+                       Cited(kParoleDamageRepair) +
+                       " e, no crime com viol\xEAncia ou grave amea\xE7"
+                       "a, as condi\xE7\xF5"
+                       "es pessoais" +
+                       Cited(kParoleViolentCrime) + ".";
     if (parole.DueFrom) {
-        text += std::string(kFromDate) + Date(*parole.DueFrom) +
-                (parole.Reached ? " (j\xE1 alcan\xE7"
-                                  "ado)"
-                                : "");
-        date = *parole.DueFrom;
+        m_dated.push_back({*parole.DueFrom, "A partir de " + Date(*parole.DueFrom) + ", " + text});
     } else {
-        text += "; aguardando o retorno ao cumprimento";
+        m_dated.push_back(
+            {m_answer.CalculationDate, "Na data do c\xE1lculo, " + Date(m_answer.CalculationDate) +
+                                           ", aguardando o retorno ao cumprimento, " + text});
     }
-    text += ". Requisitos que o c\xE1lculo n\xE3o verifica: bom comportamento, aptid\xE3o para o "
-            "trabalho e meios de subsist\xEAncia, repara\xE7\xE3o do dano" +
-            Cited(kParoleDamageRepair) +
-            " e, no crime com viol\xEAncia ou grave amea\xE7"
-            "a, as condi\xE7\xF5"
-            "es pessoais" +
-            Cited(kParoleViolentCrime) + ".";
-    m_dated.push_back({date, text});
     if (parole.NoFaltaGraveSince) {
         m_dated.push_back({*parole.NoFaltaGraveSince,
                            "Em " + Date(*parole.NoFaltaGraveSince) +
@@ -422,11 +437,11 @@ void ExecutionWriter::AddEnds() {
         return;
     }
     if (m_answer.Art75Applies && m_answer.Art75End) {
-        m_dated.push_back({*m_answer.Art75End, "Fim do cumprimento pelo limite de " +
+        m_dated.push_back({*m_answer.Art75End, "Em " + Date(*m_answer.Art75End) +
+                                                   ", fim do cumprimento pelo limite de " +
                                                    std::to_string(m_answer.Art75CapYears) +
                                                    " anos" + CitedWithLaw(m_answer.Art75Source) +
                                                    ", contado de " + Date(m_answer.Art75CountFrom) +
-                                                   ": " + Date(*m_answer.Art75End) +
                                                    Cited(kBenefitsOnTheWholeTerm) + "."});
     }
     if (m_answer.EndOfTotal) {
@@ -484,6 +499,14 @@ void ExecutionWriter::AddAlternatives() {
 std::string ExecutionWriter::Write() {
     std::vector<std::string> paragraphs{Opening(), ConvictionsParagraph(), RegimeParagraph(),
                                         ProgressionRules()};
+    if (m_answer.CreditsCoverTerm) {
+        paragraphs.push_back("Pena integralmente cumprida" + std::string(Cited(kDetracao)) +
+                             ": detra\xE7\xE3o e remi\xE7\xE3o alcan\xE7"
+                             "am a pena inteira, e n\xE3o h\xE1 datas a calcular.");
+    }
+    if (m_answer.ParoleRefused != ParoleRefusal::None) {
+        paragraphs.push_back(ParoleRefusalText());
+    }
     AddPeriods();
     AddCredits();
     AddEvents();

@@ -148,7 +148,7 @@ std::string OverlapFault(const std::vector<ServingPeriod>& periods) {
         if (!earlier.End || std::trunc(*earlier.End) >= std::trunc(later.Start)) {
             const std::size_t first = std::min(order[i - 1], order[i]);
             const std::size_t second = std::max(order[i - 1], order[i]);
-            return Place("periodos", first) + " e " + Place("periodos", second) + " " +
+            return Place("periodos", first) + " e " + Place("periodos", second) + ": " +
                    std::string(kOverlap) + " a partir de " +
                    WriteDayMonthYear(std::trunc(later.Start)) + ".";
         }

@@ -68,6 +68,8 @@ inline constexpr std::string_view kRegressionNotHarsher =
     "a regress\xE3o n\xE3o vai para regime mais brando que o atual, ";
 inline constexpr std::string_view kBeyondCalendar =
     "as datas da execu\xE7\xE3o passariam de 31/12/9999.";
+inline constexpr std::string_view kSumBeyondCalendar =
+    "condenacoes: as datas da execu\xE7\xE3o passariam de 31/12/9999.";
 
 // ---- Readings the answers rest on ----------------------------------------------------------
 

@@ -225,7 +225,7 @@ bool ProgressionChain::TryDueStep(std::string& error) {
     const long long taken = std::min(Pool(), requirement.Days);
     const LaidRequirement laid = m_setup.Calendar->Lay(m_base, requirement.Days - taken);
     if (laid.OutOfCalendar || (laid.DueFrom && *laid.DueFrom > kLastDayNumber)) {
-        error = std::string(kBeyondCalendar);
+        error = std::string(kSumBeyondCalendar);
         return false;
     }
     if (!laid.DueFrom || EntryAheadFor(*target)) {

@@ -75,10 +75,10 @@ TEST(Validation, EachFaultIsRefusedNamingItsPlace) {
          "periodos[0]: termina antes de come\xE7"
          "ar (10/01/2021): fim em 31/12/2020."},
         {"OverlappingPeriods", [](ExecutionCase& q) { q.Periods[1].Start = Date(2022, 2, 14); },
-         "periodos[0] e periodos[1] se sobrep\xF5"
+         "periodos[0] e periodos[1]: se sobrep\xF5"
          "em a partir de 14/02/2022."},
         {"TwoOpenPeriods", [](ExecutionCase& q) { q.Periods[0].End.reset(); },
-         "periodos[0] e periodos[1] se sobrep\xF5"
+         "periodos[0] e periodos[1]: se sobrep\xF5"
          "em"},
         {"PeriodAfterTheCalculation",
          [](ExecutionCase& q) { q.Periods[1].Start = Date(2025, 2, 1); },
