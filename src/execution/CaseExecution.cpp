@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <numeric>
 
 namespace zarn {
 
@@ -108,12 +109,16 @@ private:
     void DrawTimeline();
     void CollectNotes(const ProgressionChain& chain);
     DayNumber LastUnificationDate() const;
+    long long CountedBefore(DayNumber unification) const;
+    long long CreditsSince(DayNumber date) const;
+    LaidRequirement LayFromLastUnification(long long needed) const;
 
     ExecutionCase m_question;
     ServingCalendar m_calendar;
     CreditLedger m_ledger;
     ChainSetup m_setup;
     std::vector<Fraction> m_shares;
+    std::unique_ptr<TimeImputation> m_imputation; // of the option chosen
     CaseExecutionAnswer m_answer;
 };
 
@@ -303,7 +308,10 @@ void CaseExecution::FindParole() {
     }
     ParoleAnswerOfSum parole;
     parole.Days = days;
-    const LaidRequirement laid = m_calendar.Lay(m_calendar.FirstDay(), days - m_ledger.Net());
+    LaidRequirement laid = LayFromLastUnification(days);
+    if (laid.DueFrom && *laid.DueFrom < LastUnificationDate()) {
+        laid = m_calendar.Lay(m_calendar.FirstDay(), days - m_ledger.Net()); // met before it
+    }
     if (laid.DueFrom && *laid.DueFrom <= kLastDayNumber) {
         parole.DueFrom = laid.DueFrom;
         parole.Reached = *laid.DueFrom <= m_question.CalculationDate;
@@ -321,7 +329,7 @@ std::string CaseExecution::FindEnd() {
         m_answer.CreditsCoverTerm = true;
         return {};
     }
-    const LaidRequirement laid = m_calendar.Lay(m_calendar.FirstDay(), needed);
+    const LaidRequirement laid = LayFromLastUnification(m_answer.TotalDays);
     if (laid.OutOfCalendar) {
         return std::string(kSumBeyondCalendar);
     }
@@ -329,6 +337,33 @@ std::string CaseExecution::FindEnd() {
         m_answer.EndOfTotal = *laid.DueFrom - 1;
     }
     return {};
+}
+
+// The time before a crime committed while serving that counts: what the convictions then
+// joined could take of it (CP art. 75, par. 2; time beyond their terms counts for no later
+// crime).
+long long CaseExecution::CountedBefore(DayNumber unification) const {
+    if (unification <= m_calendar.FirstDay()) {
+        return 0;
+    }
+    const long long served =
+        m_calendar.ServedBefore(unification) + m_ledger.BeforeDataBase(unification);
+    const std::vector<long long> imputed =
+        m_imputation->Impute(served, m_imputation->Unifications() - 1);
+    return std::accumulate(imputed.begin(), imputed.end(), 0LL);
+}
+
+long long CaseExecution::CreditsSince(DayNumber date) const {
+    return m_ledger.GrantedIn(date, kDayAfterCalendar + 1) -
+           m_ledger.LostIn(date, kDayAfterCalendar + 1);
+}
+
+// A requirement counted over all the time that counts, laid from the last unification (the
+// first day when there is none): what it needs beyond the time counted before it and the
+// credits since it.
+LaidRequirement CaseExecution::LayFromLastUnification(long long needed) const {
+    const DayNumber from = LastUnificationDate();
+    return m_calendar.Lay(from, needed - CountedBefore(from) - CreditsSince(from));
 }
 
 DayNumber CaseExecution::LastUnificationDate() const {
@@ -381,15 +416,12 @@ void CaseExecution::FindArt75() {
         capDays = *days;
     }
     const bool newUnification = from > m_calendar.FirstDay();
-    const long long servedBefore =
-        newUnification ? m_calendar.ServedBefore(from) + m_ledger.BeforeDataBase(from) : 0;
-    const bool binds = newUnification ? m_answer.TotalDays - servedBefore > capDays
+    const bool binds = newUnification ? m_answer.TotalDays - CountedBefore(from) > capDays
                                       : m_answer.TotalBaseDays > capBase;
     if (!binds || m_answer.CreditsCoverTerm) {
         return;
     }
-    const long long credits = m_ledger.GrantedIn(from, kDayAfterCalendar + 1) -
-                              m_ledger.LostIn(from, kDayAfterCalendar + 1);
+    const long long credits = CreditsSince(from);
     const LaidRequirement laid = m_calendar.Lay(from, capDays - credits);
     if (laid.DueFrom) {
         const DayNumber last = *laid.DueFrom - 1;
@@ -414,21 +446,24 @@ void CaseExecution::MeasureServed() {
     m_answer.RemicaoDays = m_ledger.NetRemicaoThrough(date);
     m_answer.DetracaoDays = m_ledger.NetDetracaoThrough(date);
     const long long served = m_answer.PeriodDays + m_answer.RemicaoDays + m_answer.DetracaoDays;
-    m_answer.ServedDays = std::clamp(served, 0LL, m_answer.TotalDays);
+    m_answer.ImputationOrder = m_imputation->Order();
+    const std::vector<long long> imputed =
+        m_imputation->Impute(std::max(0LL, served), m_imputation->Unifications() - 1);
+    for (const std::size_t i : m_imputation->Order()) {
+        m_answer.Imputation.push_back(ImputedTime{i, m_question.Convictions[i].Processo, imputed[i],
+                                                  m_setup.Terms[i] - imputed[i]});
+    }
+    // What counts is what the convictions take: never beyond the total, nor time served
+    // before a crime beyond the terms then joined.
+    m_answer.ServedDays = std::accumulate(imputed.begin(), imputed.end(), 0LL);
+    if (m_answer.ServedDays < std::min(served, m_answer.TotalDays)) {
+        AddNote(m_answer.Notes, std::string(kNoteTimeBeyondEarlierTerms));
+    }
     m_answer.RemainingDays = m_answer.TotalDays - m_answer.ServedDays;
     const double percent = kPercent * static_cast<double>(m_answer.ServedDays) /
                            static_cast<double>(m_answer.TotalDays);
     m_answer.PercentServed = std::round(percent * kHundredths) / kHundredths;
     m_answer.Serving = m_calendar.ServingOn(date);
-
-    const std::unique_ptr<TimeImputation> imputation = ImputationFor(m_question.Options.Imputation);
-    m_answer.ImputationOrder = imputation->Order();
-    const std::size_t last = imputation->Unifications() - 1;
-    const std::vector<long long> imputed = imputation->Impute(m_answer.ServedDays, last);
-    for (const std::size_t i : imputation->Order()) {
-        m_answer.Imputation.push_back(ImputedTime{i, m_question.Convictions[i].Processo, imputed[i],
-                                                  m_setup.Terms[i] - imputed[i]});
-    }
 }
 
 void CaseExecution::FindDataBase() {
@@ -617,8 +652,8 @@ CaseExecutionResult CaseExecution::Answer() {
     FixInitialRegime();
     FindFaltaDates();
 
-    const std::unique_ptr<TimeImputation> imputation = ImputationFor(m_question.Options.Imputation);
-    ProgressionChain chain(m_setup, *imputation);
+    m_imputation = ImputationFor(m_question.Options.Imputation);
+    ProgressionChain chain(m_setup, *m_imputation);
     result.Error = chain.Run();
     if (result.Ok()) {
         result.Error = FindEnd();

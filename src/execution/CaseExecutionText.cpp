@@ -14,7 +14,6 @@ namespace zarn {
 
 namespace {
 
-constexpr std::string_view kFromDate = ", a partir de ";
 constexpr long long kHundred = 100;
 
 std::string Date(DayNumber date) {

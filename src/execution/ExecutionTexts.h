@@ -153,8 +153,9 @@ inline constexpr std::string_view kNoteVoidedByFalta =
     "\xFAltimo registrado e a contagem recome\xE7"
     "a dela (a lei \xE9 omissa; leitura adotada pelo Zarn). Registre a progress\xE3o, se "
     "concedida.";
-inline constexpr std::string_view kNoteSameDateOrder =
-    "Eventos de uma mesma data: a progress\xE3o que ent\xE3o se completa vem antes da falta "
-    "grave (leitura mais favor\xE1vel, adotada pelo Zarn).";
+inline constexpr std::string_view kNoteTimeBeyondEarlierTerms =
+    "Tempo cumprido antes de crime cometido durante a execu\xE7\xE3o, al\xE9m das penas "
+    "ent\xE3o unificadas, n\xE3o se imputa \xE0 nova condena\xE7\xE3o (CP art. 75, \xA7 2\xBA) "
+    "nem conta para o t\xE9rmino.";
 
 } // namespace zarn

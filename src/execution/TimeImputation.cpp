@@ -137,6 +137,16 @@ std::vector<long long> TimeImputation::Distribute(long long amount, const Stage&
         if (!first) {
             imputed[firstMember] = left - given;
         }
+        // The days the floors dropped may take a short first term past its end: what passes
+        // goes to the others, in the order entered, each up to its term.
+        long long excess = std::max(0LL, imputed[firstMember] - stage.Terms[firstMember]);
+        imputed[firstMember] -= excess;
+        for (const std::size_t i : members) {
+            const long long room = std::max(0LL, stage.Terms[i] - imputed[i]);
+            const long long take = std::min(room, excess);
+            imputed[i] += take;
+            excess -= take;
+        }
         return imputed;
     }
     for (const std::size_t i : members) {
