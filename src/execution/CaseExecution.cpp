@@ -97,7 +97,6 @@ private:
     void PrepareRules();
     void FixInitialRegime();
     std::unique_ptr<TimeImputation> ImputationFor(Imputacao option) const;
-    std::string RunChain(ProgressionChain& chain) const;
     void TakeChain(const ProgressionChain& chain);
     void FindAlternatives();
     void FindParole();
@@ -266,10 +265,14 @@ void CaseExecution::FindAlternatives() {
         }
         const std::unique_ptr<TimeImputation> imputation = ImputationFor(name.Which);
         ProgressionChain chain(m_setup, *imputation);
-        if (!chain.Run().empty() || chain.Steps().size() <= *next) {
+        if (!chain.Run().empty()) {
+            continue; // that order leads to an event the chain cannot follow
+        }
+        const std::optional<std::size_t> otherNext = NextProgression(chain.Steps());
+        if (!otherNext) {
             continue;
         }
-        const ProgressionStep& other = chain.Steps()[*next];
+        const ProgressionStep& other = chain.Steps()[*otherNext];
         if (other.To == chosen.To && other.DueFrom && *other.DueFrom < *chosen.DueFrom) {
             m_answer.Alternatives.push_back(
                 ImputationAlternative{name.Which, other.To, other.Days, *other.DueFrom});

@@ -540,7 +540,11 @@ std::string WriteCaseExecution(const CaseExecutionAnswer& answer, const Executio
 std::string DataBaseReasonText(const DataBaseChange& change, const CaseExecutionAnswer& answer) {
     switch (change.Reason) {
     case DataBaseReason::FirstDay:
-        return "o primeiro dia de cumprimento";
+        return answer.Convictions.size() > 1
+                   ? "o primeiro dia de cumprimento, que a soma de outra condena\xE7\xE3o "
+                     "n\xE3o altera" +
+                         Cited(kNewConvictionKeeps)
+                   : std::string("o primeiro dia de cumprimento");
     case DataBaseReason::FaltaGrave:
         return "a data da falta grave" + Cited(kFaltaResets);
     case DataBaseReason::Fuga:
