@@ -456,14 +456,23 @@ void ExecutionWriter::AddEnds() {
 }
 
 void ExecutionWriter::AddState() {
+    std::vector<std::string> parts;
+    for (const auto& [what, days] : {std::pair{"per\xED"
+                                               "odos",
+                                               m_answer.PeriodDays},
+                                     std::pair{"remi\xE7\xE3o", m_answer.RemicaoDays},
+                                     std::pair{"detra\xE7\xE3o", m_answer.DetracaoDays}}) {
+        if (days != 0) {
+            parts.push_back(std::string(what) + ", " + DayCount(days));
+        }
+    }
     std::string text = "Na data do c\xE1lculo, " + Date(m_answer.CalculationDate) + ": cumpridos " +
-                       Units(m_answer.ServedDays) +
-                       " (per\xED"
-                       "odos, " +
-                       DayCount(m_answer.PeriodDays) + "; remi\xE7\xE3o, " +
-                       DayCount(m_answer.RemicaoDays) + "; detra\xE7\xE3o, " +
-                       DayCount(m_answer.DetracaoDays) + "), " + Percent(m_answer.PercentServed) +
-                       " da pena; restam " + Units(m_answer.RemainingDays) + ". ";
+                       Units(m_answer.ServedDays);
+    if (parts.size() > 1) {
+        text += " (" + JoinedWithSemicolons(parts) + ")";
+    }
+    text += ", " + Percent(m_answer.PercentServed) + " da pena; restam " +
+            Units(m_answer.RemainingDays) + ". ";
     if (m_answer.FullyServed) {
         text += "Pena integralmente cumprida. ";
     } else if (!m_answer.Serving) {

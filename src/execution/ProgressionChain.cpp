@@ -144,7 +144,8 @@ bool ProgressionChain::EntryAheadFor(Regime target) const {
 }
 
 ProgressionStep ProgressionChain::StepOf(const Requirement& requirement, Regime to,
-                                         long long taken) const {
+                                         long long taken) {
+    m_dueWithoutEvent = m_dueWithoutEvent || m_baseFromDue;
     ProgressionStep step;
     step.To = to;
     step.Days = requirement.Days;
@@ -162,6 +163,7 @@ void ProgressionChain::SetDataBase(DayNumber date, DataBaseReason reason,
     m_servedBefore = m_setup.Calendar->ServedBefore(date) + m_setup.Ledger->BeforeDataBase(date);
     m_segmentStart = date;
     m_used = 0;
+    m_baseFromDue = false;
     m_notBefore = std::max(m_notBefore, date);
     if (m_regime != Regime::Aberto || reason != DataBaseReason::ProgressionEntered) {
         m_dataBases.push_back(DataBaseChange{date, reason, event, conviction, m_servedBefore});
@@ -248,7 +250,7 @@ bool ProgressionChain::TryDueStep(std::string& error) {
         return true;
     }
     // law.md 10, "After a progression that was due": no measuring, the requirement is added.
-    m_dueWithoutEvent = true;
+    m_baseFromDue = true;
     m_servedBefore += requirement.Days;
     m_used += taken;
     m_base = due;
@@ -272,6 +274,7 @@ void ProgressionChain::StepsWithoutDate() {
         pool -= taken;
         m_steps.push_back(StepOf(requirement, *target, taken));
         m_servedBefore += requirement.Days;
+        m_baseFromDue = true;
     }
 }
 

@@ -85,7 +85,7 @@ private:
     void Lapse(DayNumber date);
     void VoidUnrecorded(DayNumber date);
     void RecordedPoint();
-    ProgressionStep StepOf(const Requirement& requirement, Regime to, long long taken) const;
+    ProgressionStep StepOf(const Requirement& requirement, Regime to, long long taken);
 
     const ChainSetup& m_setup;
     const TimeImputation& m_imputation;
@@ -108,7 +108,8 @@ private:
     std::vector<RegimeChange> m_regimes;
     std::optional<DayNumber> m_lapsedOn;
     bool m_dueAtRegression = false;
-    bool m_dueWithoutEvent = false;
+    bool m_dueWithoutEvent = false; // a step counted from a progression no event recorded
+    bool m_baseFromDue = false;     // the data-base is such a progression's date
     bool m_voidedAny = false;
 };
 
