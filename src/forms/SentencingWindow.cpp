@@ -1,7 +1,9 @@
 #include "forms/SentencingWindow.h"
 
+#include "forms/EnumChoices.h"
 #include "forms/SentencingCrimePanel.h"
 #include "forms/SentencingHandOff.h"
+#include "forms/SentencingOptionsBox.h"
 #include "forms/SentencingPlaces.h"
 #include "help/HelpContext.h"
 #include "sentencing/Sentencing.h"
@@ -51,14 +53,7 @@ constexpr std::string_view kCrimesCaption = "Crimes";
 constexpr std::string_view kCrimeItem = "crime";
 constexpr std::string_view kAnswerCaption = "Senten\xE7"
                                             "a:";
-constexpr std::string_view kOptionsCaption = "Op\xE7\xF5"
-                                             "es";
 constexpr std::string_view kConcursoChoiceCaption = "Tipo";
-constexpr std::string_view kBaseCriterionCaption = "Pena-base, cada circunst\xE2ncia";
-constexpr std::string_view kSecondPhaseCaption = "Segunda fase";
-constexpr std::string_view kThirdPhaseCaption = "Terceira fase";
-constexpr std::string_view kFinesMethodCaption = "Dias-multa";
-constexpr std::string_view kContinuedFinesCaption = "Multa do crime continuado";
 constexpr std::string_view kRecordTooltip = "Envia os aumentos e diminui\xE7\xF5"
                                             "es do crime mostrado \xE0 Mem\xF3ria do c\xE1lculo";
 constexpr std::string_view kConsequencesTooltip =
@@ -70,29 +65,6 @@ constexpr std::string_view kNoRangeHint =
 constexpr std::string_view kStepsSentWords = "Passos enviados \xE0 Mem\xF3ria do c\xE1lculo: ";
 constexpr std::string_view kFactsNotTakenWords =
     "Os fatos da dosimetria n\xE3o se somam aos da janela principal: ";
-
-template <typename Enum, std::size_t N>
-void AddNames(QComboBox* choice, const std::array<EnumName<Enum>, N>& names) {
-    for (const EnumName<Enum>& name : names) {
-        choice->addItem(ToQString(name.DisplayName));
-    }
-}
-
-template <typename Enum, std::size_t N>
-Enum ChosenValue(const QComboBox* choice, const std::array<EnumName<Enum>, N>& names) {
-    const auto place = static_cast<std::size_t>(std::max(0, choice->currentIndex()));
-    return names[std::min(place, N - 1)].Value;
-}
-
-template <typename Enum, std::size_t N>
-int PlaceOf(Enum value, const std::array<EnumName<Enum>, N>& names) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (names[i].Value == value) {
-            return static_cast<int>(i);
-        }
-    }
-    return 0;
-}
 
 QString Caption(std::string_view caption) {
     return ToQString(caption) + QLatin1Char(':');
@@ -136,10 +108,14 @@ void SentencingWindow::CreateControls() {
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
     CrimePanels->addWidget(hint);
-    CreateChoices();
+    ConcursoChoice = new QComboBox(this);
+    ConcursoChoice->addItem(ToQString(kNoConcursoEntry));
+    AddNames(ConcursoChoice, kConcursoNames);
     ConcursoFraction = new QLineEdit(this);
     ConcursoFraction->setMaxLength(16);
     ConcursoFraction->setMaximumWidth(Scaled(this, kFractionFieldWidth));
+    Options = new SentencingOptionsBox(this);
+    Options->setObjectName(QStringLiteral("Options"));
     AnswerText = NewAnswerText();
     InWords = new QCheckBox(ToQString(kInWordsCaption), this);
     CopiarButton = NewButton(this, kCopiarCaption, kToolFontHeight);
@@ -157,33 +133,12 @@ void SentencingWindow::CreateControls() {
     AnswerLabel->setBuddy(AnswerText);
 }
 
-void SentencingWindow::CreateChoices() {
-    ConcursoChoice = new QComboBox(this);
-    ConcursoChoice->addItem(ToQString(kNoConcursoEntry));
-    AddNames(ConcursoChoice, kConcursoNames);
-    BaseCriterionChoice = new QComboBox(this);
-    AddNames(BaseCriterionChoice, kBaseCriterionNames);
-    SecondPhaseChoice = new QComboBox(this);
-    AddNames(SecondPhaseChoice, kSecondPhaseNames);
-    ThirdPhaseChoice = new QComboBox(this);
-    AddNames(ThirdPhaseChoice, kThirdPhaseNames);
-    FinesMethodChoice = new QComboBox(this);
-    AddNames(FinesMethodChoice, kFinesMethodNames);
-    ContinuedFinesChoice = new QComboBox(this);
-    AddNames(ContinuedFinesChoice, kContinuedFinesNames);
-}
-
 void SentencingWindow::NameControls() {
     NameComponents({
         {CrimesTable, "CrimesTable"},
         {CrimePanels, "CrimePanels"},
         {ConcursoChoice, "ConcursoChoice"},
         {ConcursoFraction, "ConcursoFraction"},
-        {BaseCriterionChoice, "BaseCriterionChoice"},
-        {SecondPhaseChoice, "SecondPhaseChoice"},
-        {ThirdPhaseChoice, "ThirdPhaseChoice"},
-        {FinesMethodChoice, "FinesMethodChoice"},
-        {ContinuedFinesChoice, "ContinuedFinesChoice"},
         {AnswerText, "AnswerText"},
         {InWords, "InWords"},
         {CopiarButton, "CopiarButton"},
@@ -195,11 +150,6 @@ void SentencingWindow::NameControls() {
     ConcursoChoice->setAccessibleName(ToQString(kConcursoCaption));
     ConcursoFraction->setAccessibleName(ToQString(kConcursoCaption) + QStringLiteral(", ") +
                                         ToQString(kConcursoFractionCaption));
-    BaseCriterionChoice->setAccessibleName(ToQString(kBaseCriterionCaption));
-    SecondPhaseChoice->setAccessibleName(ToQString(kSecondPhaseCaption));
-    ThirdPhaseChoice->setAccessibleName(ToQString(kThirdPhaseCaption));
-    FinesMethodChoice->setAccessibleName(ToQString(kFinesMethodCaption));
-    ContinuedFinesChoice->setAccessibleName(ToQString(kContinuedFinesCaption));
     AnswerText->setAccessibleName(windowTitle());
     MessageLine->setAccessibleName(windowTitle());
 }
@@ -219,14 +169,8 @@ void SentencingWindow::PlaceControls() {
     concurso->addRow(Caption(kConcursoFractionCaption), ConcursoFraction);
     leftColumn->addWidget(ConcursoBox);
 
-    OptionsBox = new QGroupBox(ToQString(kOptionsCaption), left);
-    auto* options = new QFormLayout(OptionsBox);
-    options->addRow(Caption(kBaseCriterionCaption), BaseCriterionChoice);
-    options->addRow(Caption(kSecondPhaseCaption), SecondPhaseChoice);
-    options->addRow(Caption(kThirdPhaseCaption), ThirdPhaseChoice);
-    options->addRow(Caption(kFinesMethodCaption), FinesMethodChoice);
-    options->addRow(Caption(kContinuedFinesCaption), ContinuedFinesChoice);
-    leftColumn->addWidget(OptionsBox);
+    Options->setParent(left);
+    leftColumn->addWidget(Options);
 
     QuestionPanes = new QSplitter(Qt::Horizontal, this);
     QuestionPanes->addWidget(left);
@@ -293,12 +237,9 @@ void SentencingWindow::ConnectHandlers() {
             Guarded([this] { ConcursoChanged(); }));
     connect(ConcursoFraction, &QLineEdit::textChanged, this,
             Guarded([this] { ConcursoChanged(); }));
-    connect(FinesMethodChoice, &QComboBox::currentIndexChanged, this,
+    // Any option may be the dias-multa's, which opens or closes the crimes' informed fines.
+    connect(Options, &SentencingOptionsBox::Changed, this,
             Guarded([this] { FinesMethodChanged(); }));
-    for (QComboBox* choice :
-         {BaseCriterionChoice, SecondPhaseChoice, ThirdPhaseChoice, ContinuedFinesChoice}) {
-        connect(choice, &QComboBox::currentIndexChanged, this, Guarded([this] { UserEdited(); }));
-    }
     m_keys = DialogKeys::Install(this);
 }
 
@@ -307,17 +248,16 @@ void SentencingWindow::SetTabOrder() {
     for (const SentencingCrimePanel* panel : m_panels) {
         order += panel->TabOrder();
     }
-    order += {ConcursoChoice,   ConcursoFraction,  BaseCriterionChoice,  SecondPhaseChoice,
-              ThirdPhaseChoice, FinesMethodChoice, ContinuedFinesChoice, AnswerText,
-              InWords,          CopiarButton,      ConsequencesButton,   RecordButton,
-              FecharButton};
+    order += {ConcursoChoice, ConcursoFraction};
+    order += Options->TabOrder();
+    order += {AnswerText, InWords, CopiarButton, ConsequencesButton, RecordButton, FecharButton};
     ChainTabOrder(order);
 }
 
 // ----- The crimes and their panels ------------------------------------------------------
 
 void SentencingWindow::AddPanels(int first, int last) {
-    const bool informed = ReadOptions().MultaDosimetria == FinesMethod::Informada;
+    const bool informed = FinesInformed();
     for (int row = first; row <= last; ++row) {
         auto* panel = new SentencingCrimePanel(CrimePanels);
         panel->SetCrime(m_crimes->CrimeAt(row));
@@ -383,7 +323,7 @@ void SentencingWindow::PanelChanged(SentencingCrimePanel* panel) {
 }
 
 void SentencingWindow::FinesMethodChanged() {
-    const bool informed = ReadOptions().MultaDosimetria == FinesMethod::Informada;
+    const bool informed = FinesInformed();
     for (SentencingCrimePanel* panel : m_panels) {
         panel->SetFinesInformed(informed);
         m_crimes->UpdateCrime(static_cast<int>(m_panels.indexOf(panel)), panel->Crime());
@@ -409,14 +349,8 @@ void SentencingWindow::UserEdited() {
 
 // ----- The input and the answer ----------------------------------------------------------
 
-SentencingOptions SentencingWindow::ReadOptions() const {
-    SentencingOptions options;
-    options.PenaBase = ChosenValue(BaseCriterionChoice, kBaseCriterionNames);
-    options.SegundaFase = ChosenValue(SecondPhaseChoice, kSecondPhaseNames);
-    options.TerceiraFase = ChosenValue(ThirdPhaseChoice, kThirdPhaseNames);
-    options.MultaDosimetria = ChosenValue(FinesMethodChoice, kFinesMethodNames);
-    options.MultaContinuado = ChosenValue(ContinuedFinesChoice, kContinuedFinesNames);
-    return options;
+bool SentencingWindow::FinesInformed() const {
+    return Options->Options().MultaDosimetria == FinesMethod::Informada;
 }
 
 void SentencingWindow::ReadConcurso() {
@@ -426,7 +360,7 @@ void SentencingWindow::ReadConcurso() {
         return;
     }
     ConcursoInput concurso;
-    concurso.Tipo = kConcursoNames[std::size_t(ConcursoChoice->currentIndex() - 1)].Value;
+    concurso.Tipo = *ChosenValue(ConcursoChoice, kConcursoNames, 1);
     if (concurso.Tipo == ConcursoKind::ContinuadoEspecifico &&
         !ConcursoFraction->text().trimmed().isEmpty()) {
         const CellFraction fraction = ReadCellFraction(ConcursoFraction->text());
@@ -448,20 +382,17 @@ SentencingInput SentencingWindow::Input() const {
     SentencingInput input;
     input.Crimes = m_crimes->Crimes();
     input.Concurso = m_concurso;
-    input.Opcoes = ReadOptions();
+    input.Opcoes = Options->Options();
     return input;
 }
 
 void SentencingWindow::SetInput(const SentencingInput& input) {
     m_loading = true;
-    BaseCriterionChoice->setCurrentIndex(PlaceOf(input.Opcoes.PenaBase, kBaseCriterionNames));
-    SecondPhaseChoice->setCurrentIndex(PlaceOf(input.Opcoes.SegundaFase, kSecondPhaseNames));
-    ThirdPhaseChoice->setCurrentIndex(PlaceOf(input.Opcoes.TerceiraFase, kThirdPhaseNames));
-    FinesMethodChoice->setCurrentIndex(PlaceOf(input.Opcoes.MultaDosimetria, kFinesMethodNames));
-    ContinuedFinesChoice->setCurrentIndex(
-        PlaceOf(input.Opcoes.MultaContinuado, kContinuedFinesNames));
-    ConcursoChoice->setCurrentIndex(
-        input.Concurso ? PlaceOf(input.Concurso->Tipo, kConcursoNames) + 1 : 0);
+    Options->SetOptions(input.Opcoes);
+    ConcursoChoice->setCurrentIndex(0);
+    if (input.Concurso) {
+        Choose(ConcursoChoice, kConcursoNames, input.Concurso->Tipo, 1);
+    }
     ConcursoFraction->setText(input.Concurso && input.Concurso->Fracao
                                   ? CellFractionText(*input.Concurso->Fracao)
                                   : QString());

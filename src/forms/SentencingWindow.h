@@ -41,6 +41,7 @@ class DialogKeys;
 class EditableTable;
 class SentencingCrimePanel;
 class SentencingCrimesModel;
+class SentencingOptionsBox;
 
 // The years, months and days of a term as the term fields take them.
 using FieldTermTexts = std::array<std::string, 3>;
@@ -74,11 +75,7 @@ public:
     QStackedWidget* CrimePanels = nullptr; // a hint, then a panel for each crime
     QComboBox* ConcursoChoice = nullptr;   // 0: none
     QLineEdit* ConcursoFraction = nullptr; // continuado especifico only
-    QComboBox* BaseCriterionChoice = nullptr;
-    QComboBox* SecondPhaseChoice = nullptr;
-    QComboBox* ThirdPhaseChoice = nullptr;
-    QComboBox* FinesMethodChoice = nullptr;
-    QComboBox* ContinuedFinesChoice = nullptr;
+    SentencingOptionsBox* Options = nullptr;
     QPlainTextEdit* AnswerText = nullptr; // read-only
     QCheckBox* InWords = nullptr;         // Números por extenso
     QPushButton* CopiarButton = nullptr;
@@ -89,7 +86,6 @@ public:
     QSplitter* Panes = nullptr;         // the question over the answer
     QSplitter* QuestionPanes = nullptr; // the crimes and options beside the crime shown
     QGroupBox* ConcursoBox = nullptr;
-    QGroupBox* OptionsBox = nullptr;
     QLabel* CrimesLabel = nullptr;
     QLabel* AnswerLabel = nullptr;
 
@@ -110,7 +106,6 @@ signals:
 
 private:
     void CreateControls();
-    void CreateChoices();
     void NameControls();
     void PlaceControls();
     void ConnectHandlers();
@@ -125,7 +120,7 @@ private:
     void ConcursoChanged();
     void UserEdited();
 
-    SentencingOptions ReadOptions() const;
+    bool FinesInformed() const;
     // The concurso as its fields give it, or its last good value and the message of the
     // fraction that does not read.
     void ReadConcurso();

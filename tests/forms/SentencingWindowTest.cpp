@@ -12,6 +12,7 @@
 #include "forms/JudicialCircumstancesGrid.h"
 #include "forms/SentencingCrimePanel.h"
 #include "forms/SentencingHandOff.h"
+#include "forms/SentencingOptionsBox.h"
 #include "forms/SentencingPlaces.h"
 #include "sentencing/SentencingTexts.h"
 #include "support/LayoutChecks.h"
@@ -356,7 +357,7 @@ void SentencingWindowTest::InputComesBackAsItWasSetAndEditsAreSignalled() {
     SentencingHarness::TypeTerm(h.Panel(1)->Maximum, {"12"});
     QCOMPARE(h.W()->Input().Crimes[1].MaximoDias, 12 * 360LL);
     QVERIFY(signalled());
-    SentencingHarness::ChooseDown(h.W()->ThirdPhaseChoice, 1);
+    SentencingHarness::ChooseDown(h.W()->Options->ThirdPhaseChoice, 1);
     QVERIFY(signalled());
     h.W()->CrimesTable->View->setFocus();
     QTest::keyClick(h.W()->CrimesTable->View, Qt::Key_Delete);
@@ -475,7 +476,7 @@ void SentencingWindowTest::LayoutFits() {
     };
     check(h.W());
     check(h.W()->ConcursoBox);
-    check(h.W()->OptionsBox);
+    check(h.W()->Options);
     for (const Tab tab : {CrimeTab, CircumstancesTab, ModifiersTab, CausesTab}) {
         h.ShowTab(tab);
         check(h.Panel()->Tabs->currentWidget());
