@@ -101,6 +101,9 @@ std::string AppendCrimeSteps(const CrimeSentence& crime, bool finesFollowPhases,
     for (const RecordedStep& step : steps) {
         record.AppendStep(step.State, step.Outcome, step.OperationField);
     }
+    // These steps are no Calcula of the main window, so its Volta must not take the last one
+    // back: an outcome without a result appends nothing and says the last step is not one.
+    record.AppendStep(CalcState{}, CalcOutcome{}, {});
     return {};
 }
 

@@ -29,7 +29,8 @@ inline constexpr std::string_view kFinalTermDoesNotFitMessage =
 // limit that held the term between two operations shows as a new "Pena:" line. The
 // dias-multa go along only where they follow the phases. Nothing is appended when the crime
 // has no operation or when a term or an operation does not fit the main window's fields; the
-// message says which. Empty when every operation was appended.
+// message says which. Empty when every operation was appended; the main window's Volta then
+// leaves them in the record.
 std::string AppendCrimeSteps(const CrimeSentence& crime, bool finesFollowPhases,
                              CalcRecord& record);
 

@@ -261,6 +261,9 @@ void SentencingWindowTest::TheCrimesOperationsReachTheCalculationRecord() {
                  "aumento de 1/6: 11 anos e 1 m\xEAs, e 112 dias-multa",
                  "diminui\xE7\xE3o de 1/3: 7 anos, 4 meses e 20 dias, e 74 dias-multa"}));
     QVERIFY(h.W()->MessageLine->text().contains(QStringLiteral("homic\u00eddio simples")));
+    // They are not the main window's last Calcula: its Volta leaves them.
+    h.Window->Button4->click();
+    QCOMPARE(h.Window->Record().StepCount(), std::size_t(2));
 
     // A crime with nothing to apply sends nothing, and says so.
     h.W()->activateWindow();
