@@ -313,6 +313,19 @@ void SentencingWindowTest::ARefusedFractionIsKeptAsTypedAndNamed() {
     QCOMPARE(fraction.data().toString(), QStringLiteral("6/12"));
     QVERIFY(h.Answer().contains(QStringLiteral("Pena final:")));
     QVERIFY(h.W()->ConsequencesButton->isEnabled());
+
+    // A circumstance's fraction opens with its weight and is refused in the same words.
+    h.ShowTab(CircumstancesTab);
+    const JudicialCircumstancesGrid::Row& conduct = h.Panel()->Circumstances->Rows[2];
+    QVERIFY(!conduct.Fraction->isEnabled());
+    SentencingHarness::ChooseDown(conduct.Weight, 2); // desfavorável, fração informada
+    QVERIFY(conduct.Fraction->isEnabled());
+    conduct.Fraction->setFocus();
+    QTest::keyClicks(conduct.Fraction, QStringLiteral("1/0"));
+    QCOMPARE(h.Answer(), QStringLiteral("Crime 1 (homic\u00eddio simples), Circunst\u00e2ncias "
+                                        "judiciais, conduta social, fra\u00e7\u00e3o: ") +
+                             ToQString(kZeroDenominatorMessage));
+    QCOMPARE(conduct.Fraction->text(), QStringLiteral("1/0"));
 }
 
 void SentencingWindowTest::InputComesBackAsItWasSetAndEditsAreSignalled() {
