@@ -26,9 +26,14 @@ void TermDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 }
 
 QSize TermDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    TermEditor probe;
-    probe.setFont(option.font);
-    return QStyledItemDelegate::sizeHint(option, index).expandedTo(probe.sizeHint());
+    // An editor is measured once for each font the cells are drawn in.
+    if (m_editorSize.isEmpty() || m_measuredFont != option.font) {
+        TermEditor probe;
+        probe.setFont(option.font);
+        m_editorSize = probe.sizeHint();
+        m_measuredFont = option.font;
+    }
+    return QStyledItemDelegate::sizeHint(option, index).expandedTo(m_editorSize);
 }
 
 } // namespace zarn

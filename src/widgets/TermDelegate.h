@@ -5,6 +5,8 @@
 // back to the model as it is, and the model reads it with the calculator's rules
 // (CellValues.h) or refuses it.
 
+#include <QFont>
+#include <QSize>
 #include <QStyledItemDelegate>
 
 namespace zarn {
@@ -21,6 +23,10 @@ public:
                       const QModelIndex& index) const override;
     // Wide and tall enough for the editor.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    mutable QFont m_measuredFont;
+    mutable QSize m_editorSize;
 };
 
 } // namespace zarn
