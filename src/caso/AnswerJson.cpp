@@ -21,10 +21,6 @@ JsonValue MilestoneJson(const Milestone& milestone, std::string_view firstKey, J
 
 } // namespace
 
-JsonValue JsonDate(std::optional<DayNumber> date) {
-    return date ? JsonValue(WriteDayMonthYear(*date)) : JsonValue(nullptr);
-}
-
 JsonValue JsonTexts(const std::vector<std::string>& texts) {
     JsonValue list = JsonValue::array();
     for (const std::string& text : texts) {

@@ -14,9 +14,6 @@ JsonValue ConsequencesJson(const Consequences& answers);
 // The dates of one term from its start (zarn-calc execucao with its positional arguments).
 JsonValue ExecutionDatesJson(const ExecutionDates& dates);
 
-// A date as "dd/mm/aaaa", or null.
-JsonValue JsonDate(std::optional<DayNumber> date);
-
 // The notes of an answer, a list of texts.
 JsonValue JsonTexts(const std::vector<std::string>& texts);
 

@@ -8,7 +8,6 @@
 
 #include "caso/DocumentNode.h"
 #include "law/Fraction.h"
-#include "law/LegalText.h"
 
 #include <array>
 #include <optional>
@@ -18,11 +17,6 @@
 #include <vector>
 
 namespace zarn {
-
-// A date as the document writes it, "dd/mm/aaaa".
-inline JsonValue DateJson(DayNumber date) {
-    return JsonText(WriteDayMonthYear(date));
-}
 
 // The items of a list that may be missing (none: empty), each read by `read`.
 template <typename Item>
@@ -159,7 +153,7 @@ void WriteFields(const Struct& from, const Table& fields, JsonValue& object) {
                        },
                        [&](std::optional<DayNumber> Struct::*member) {
                            if (from.*member) {
-                               object[key] = DateJson(*(from.*member));
+                               object[key] = JsonDate(from.*member);
                            }
                        },
                        [&](TermField<Struct> term) {

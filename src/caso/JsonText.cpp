@@ -1,6 +1,7 @@
 #include "caso/JsonText.h"
 
 #include "engine/CodePage.h"
+#include "law/LegalText.h"
 
 #include <cmath>
 
@@ -15,6 +16,10 @@ constexpr double kLargestWhole = 9007199254740992.0; // 2^53
 
 JsonValue JsonText(std::string_view cp1252) {
     return JsonValue(Utf8FromCp1252(cp1252));
+}
+
+JsonValue JsonDate(std::optional<DayNumber> date) {
+    return date ? JsonValue(WriteDayMonthYear(*date)) : JsonValue(nullptr);
 }
 
 JsonValue JsonNumber(double value) {

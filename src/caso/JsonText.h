@@ -4,7 +4,10 @@
 // in the order they are written, every text in UTF-8 on the way out. The program's texts are
 // Windows-1252; they cross here through engine/CodePage.
 
+#include "dates/CivilDate.h"
+
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +18,9 @@ using JsonValue = nlohmann::ordered_json;
 
 // A Windows-1252 text as a JSON string.
 JsonValue JsonText(std::string_view cp1252);
+
+// A date as "dd/mm/aaaa", or null.
+JsonValue JsonDate(std::optional<DayNumber> date);
 
 // A whole number where the value is whole, else the value: 50 for 50.0, 16.67.
 JsonValue JsonNumber(double value);

@@ -63,16 +63,16 @@ JsonValue CrimeJson(const PrescriptionCrime& crime) {
 JsonValue MarcoJson(const Marco& marco) {
     JsonValue object = JsonValue::object();
     object["tipo"] = JsonText(KeyOf(marco.Kind));
-    object["data"] = DateJson(marco.Date);
+    object["data"] = JsonDate(marco.Date);
     return object;
 }
 
 JsonValue SuspensionJson(const Suspension& suspension) {
     JsonValue object = JsonValue::object();
     object["tipo"] = JsonText(KeyOf(suspension.Kind));
-    object["inicio"] = DateJson(suspension.Start);
+    object["inicio"] = JsonDate(suspension.Start);
     if (suspension.End) {
-        object["fim"] = DateJson(*suspension.End);
+        object["fim"] = JsonDate(suspension.End);
     }
     return object;
 }
