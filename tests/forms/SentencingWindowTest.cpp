@@ -14,6 +14,7 @@
 #include "forms/SentencingHandOff.h"
 #include "forms/SentencingOptionsBox.h"
 #include "forms/SentencingPlaces.h"
+#include "sentencing/Sentencing.h"
 #include "sentencing/SentencingTexts.h"
 #include "support/LayoutChecks.h"
 #include "support/RecordingHelpEngine.h"
@@ -142,6 +143,22 @@ public:
     }
 };
 
+// A crime of the given range in years, without a fine unless asked.
+CrimeInput CrimeOf(long long minimumYears, long long maximumYears, bool fine = false) {
+    CrimeInput crime;
+    crime.MinimoDias = minimumYears * 360;
+    crime.MaximoDias = maximumYears * 360;
+    crime.Multa = fine;
+    return crime;
+}
+
+CrimeSentence SentenceOf(const CrimeInput& crime) {
+    SentencingInput input;
+    input.Crimes.push_back(crime);
+    const SentencingAnswer answer = ComputeSentencing(input);
+    return answer.Ok() ? answer.Crimes.front() : CrimeSentence{};
+}
+
 } // namespace
 
 class SentencingWindowTest : public QObject {
@@ -154,6 +171,10 @@ private slots:
     void TheCrimesOperationsReachTheCalculationRecord();
     void ARefusedFractionIsKeptAsTypedAndNamed();
     void InputComesBackAsItWasSetAndEditsAreSignalled();
+    void TheRecordRestartsWhereALimitHeldTheTerm();
+    void StepsThatDoNotFitTheMainWindowAreNotSent();
+    void TheDosimetriaSettlesItsFactsEitherWay_data();
+    void TheDosimetriaSettlesItsFactsEitherWay();
     void LibraryPlacesAreNamedAsTheWindowNamesThem_data();
     void LibraryPlacesAreNamedAsTheWindowNamesThem();
     void EveryControlHasAName();
@@ -382,6 +403,109 @@ void SentencingWindowTest::InputComesBackAsItWasSetAndEditsAreSignalled() {
     // Numbers in words change the text, not the input.
     QTest::mouseClick(h.W()->InWords, Qt::LeftButton);
     QVERIFY(!signalled());
+}
+
+// Confissão takes the provisional term below the minimum (Súmula 231): the third phase starts
+// from the minimum, which the record shows as a new start, as a chain typed anew would.
+void SentencingWindowTest::TheRecordRestartsWhereALimitHeldTheTerm() {
+    CrimeInput crime = CrimeOf(4, 10, true);
+    crime.Atenuantes = {{"confissao", {1, 6}}};
+    crime.Causas = {{"emprego de arma", CauseKind::Aumento, {1, 3}, false}};
+    CalcRecord record;
+    QCOMPARE(AppendCrimeSteps(SentenceOf(crime), true, record), std::string());
+    QCOMPARE(record.Lines(false),
+             (std::vector<std::string>{"Pena: 4 anos, e 10 dias-multa",
+                                       "diminui\xE7\xE3o de 1/6: 3 anos e 4 meses, e 8 dias-multa",
+                                       "Pena: 4 anos, e 10 dias-multa",
+                                       "aumento de 1/3: 5 anos e 4 meses, e 13 dias-multa"}));
+    // Dias-multa that do not follow the phases stay out of the record.
+    CalcRecord withoutFines;
+    QCOMPARE(AppendCrimeSteps(SentenceOf(crime), false, withoutFines), std::string());
+    QCOMPARE(withoutFines.Lines(false).back(), std::string("aumento de 1/3: 5 anos e 4 meses"));
+}
+
+void SentencingWindowTest::StepsThatDoNotFitTheMainWindowAreNotSent() {
+    CrimeInput crime = CrimeOf(4, 10);
+    crime.Causas = {{"tentativa", CauseKind::Diminuicao, {1, 3}, false},
+                    {"uma fra\xE7\xE3o longa", CauseKind::Aumento, {100, 300}, false}};
+    CalcRecord record;
+    QCOMPARE(AppendCrimeSteps(SentenceOf(crime), false, record),
+             std::string(kStepDoesNotFitMessage));
+    QCOMPARE(record.StepCount(), std::size_t(0));
+    QCOMPARE(AppendCrimeSteps(SentenceOf(CrimeOf(4, 10)), false, record),
+             std::string(kNoOperationsMessage));
+    // Nor does a final term beyond the years the consequences' fields hold.
+    QCOMPARE(FieldTerm({999, 11, 29, 0}), (FieldTermTexts{"999", "11", "29"}));
+    QCOMPARE(FieldTerm({1000, 0, 0, 0}), std::nullopt);
+}
+
+void SentencingWindowTest::TheDosimetriaSettlesItsFactsEitherWay_data() {
+    QTest::addColumn<QString>("agravante");
+    QTest::addColumn<QString>("atenuante");
+    QTest::addColumn<int>("unfavourable"); // a circumstance of art. 59, or -1
+    QTest::addColumn<bool>("sexualViolence");
+    QTest::addColumn<CaseFacts>("given");
+    QTest::addColumn<CaseFacts>("settled");
+    CaseFacts repeat;
+    repeat.RepeatOffender = true;
+    repeat.SpecificRepeatOffender = true;
+    CaseFacts badAntecedents;
+    badAntecedents.GoodAntecedents = false;
+    badAntecedents.FavourableCircumstances = false;
+    CaseFacts young;
+    young.Under21AtCrime = true;
+    young.Culposo = true;
+    CaseFacts old;
+    old.Over70AtSentence = true;
+    CaseFacts violence;
+    violence.SexualViolenceAgainstWoman = true;
+    violence.FavourableCircumstances = false;
+    CaseFacts culposo;
+    culposo.Culposo = true;
+    CaseFacts culposoOld = culposo;
+    culposoOld.Over70AtSentence = true;
+    CaseFacts multirreincidente = repeat;
+    multirreincidente.SpecificRepeatOffender = false;
+    // clang-format off
+    QTest::newRow("nothing of them: the defaults, other facts kept")
+        << "" << "" << -1 << false << young << culposo;
+    QTest::newRow("an earlier repeat offence no agravante names is gone")
+        << "" << "" << -1 << false << repeat << CaseFacts{};
+    QTest::newRow("multirreincidencia") << "multirreincidencia" << "" << -1 << false
+        << CaseFacts{} << multirreincidente;
+    QTest::newRow("the specific repeat offence given stays with reincidencia")
+        << "reincidencia" << "" << -1 << false << repeat << repeat;
+    QTest::newRow("antecedentes") << "" << "" << int(JudicialCircumstance::Antecedentes) << false
+        << CaseFacts{} << badAntecedents;
+    QTest::newRow("the ages") << "" << "maior_70" << -1 << false << young
+        << culposoOld;
+    QTest::newRow("sexual violence, consequences unfavourable") << "" << "" 
+        << int(JudicialCircumstance::Consequencias) << true << old << violence;
+    // clang-format on
+}
+
+void SentencingWindowTest::TheDosimetriaSettlesItsFactsEitherWay() {
+    QFETCH(QString, agravante);
+    QFETCH(QString, atenuante);
+    QFETCH(int, unfavourable);
+    QFETCH(bool, sexualViolence);
+    QFETCH(CaseFacts, given);
+    QFETCH(CaseFacts, settled);
+    // The facts come from any crime of the sentence: here the second of two.
+    SentencingInput input;
+    input.Crimes = {CrimeOf(1, 4), CrimeOf(1, 4)};
+    CrimeInput& crime = input.Crimes.back();
+    if (!agravante.isEmpty()) {
+        crime.Agravantes.push_back({ToCp1252(agravante), {1, 6}});
+    }
+    if (!atenuante.isEmpty()) {
+        crime.Atenuantes.push_back({ToCp1252(atenuante), {1, 6}});
+    }
+    if (unfavourable >= 0) {
+        crime.Circunstancias[std::size_t(unfavourable)].Peso = CircumstanceWeight::Desfavoravel;
+    }
+    crime.ViolenciaSexualMulher = sexualViolence;
+    QCOMPARE(WithSentencingFacts(given, input), settled);
 }
 
 void SentencingWindowTest::LibraryPlacesAreNamedAsTheWindowNamesThem_data() {
