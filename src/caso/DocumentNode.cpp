@@ -29,11 +29,13 @@ std::optional<long long> DigitsValue(std::string_view text) {
     return value;
 }
 
-std::string ChildPlace(const std::string& place, std::string_view key) {
-    return place.empty() ? std::string(key) : place + "." + std::string(key);
-}
-
 } // namespace
+
+std::string ChildPlace(const std::string& place, std::string_view key) {
+    // An empty key would leave no name in the place: it is shown as written, "".
+    const std::string shown = key.empty() ? "\"\"" : std::string(key);
+    return place.empty() ? shown : place + "." + shown;
+}
 
 DocumentNode::DocumentNode(const JsonValue& value, std::string place)
     : m_value(&value)

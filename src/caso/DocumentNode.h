@@ -88,6 +88,9 @@ private:
     std::string m_place;
 };
 
+// The place of a member of the value at `place`: "prescricao.crimes"; an empty key as "".
+std::string ChildPlace(const std::string& place, std::string_view key);
+
 // A term in days as the document writes it: {"anos", "meses", "dias"}, each part that is not
 // zero; TermDays reads it back.
 JsonValue TermJson(long long days);

@@ -28,7 +28,7 @@ std::string PlaceOf(const std::vector<OpenContainer>& open) {
         if (container.IsList) {
             place += "[" + std::to_string(container.Items - 1) + "]";
         } else {
-            place += (place.empty() ? "" : ".") + Cp1252FromUtf8(container.Key).value_or("?");
+            place = ChildPlace(place, Cp1252FromUtf8(container.Key).value_or("?"));
         }
     }
     return place;

@@ -87,6 +87,8 @@ TEST(CaseDocument, RefusesEachFaultByItsPlace) {
          "opcoes.acordao_confirmatorio_interrompe: deve ser true ou false"},
         {Document(R"("opcoes": {"prazo": 1})"), "opcoes.prazo: chave desconhecida"},
         {Document(R"("nome": "a", "nome": "b")"), "nome: chave repetida"},
+        {Document(R"("": 1, "": 2)"), "\"\": chave repetida"},
+        {Document(R"("opcoes": {"": 1})"), "opcoes.\"\": chave desconhecida"},
         {Document(R"("prescricao": {"marcos": [{"tipo": "sentenca"},
             {"tipo": "sentenca", "data": "01/01/2020", "tipo": "acordao"}]})"),
          "prescricao.marcos[1].tipo: chave repetida"},
