@@ -100,6 +100,18 @@ PrescriptionWindow::PrescriptionWindow(QWidget* parent)
     Answer();
 }
 
+PrescriptionWindow::~PrescriptionWindow() {
+    // Closing the controls can still commit an open cell's typing; by then there is no window
+    // left to answer it.
+    for (const QObject* sender :
+         std::initializer_list<const QObject*>{BirthField, CalculationField, AcordaoOption,
+                                               CopiarButton, m_crimes, m_marcos, m_suspensions}) {
+        disconnect(sender, nullptr, this, nullptr);
+    }
+    // The tables go before their models, which were made first.
+    delete Panes;
+}
+
 PrescriptionWindow* PrescriptionWindow::OpenFor(QWidget* mainWindow) {
     auto* window =
         mainWindow->findChild<PrescriptionWindow*>(QString(), Qt::FindDirectChildrenOnly);

@@ -38,6 +38,7 @@ class PrescriptionWindow : public ToolWindow {
     Q_OBJECT
 public:
     explicit PrescriptionWindow(QWidget* parent = nullptr);
+    ~PrescriptionWindow() override;
 
     // The window of the main window, made now if it was not yet; shown, in front, the
     // keyboard where it was (the date of birth the first time).

@@ -85,6 +85,14 @@ EditableTable::EditableTable(ListTableModel* model, const QString& item, QWidget
     ShowProblem();
 }
 
+EditableTable::~EditableTable() {
+    // Closing the table can still commit an open cell's typing to the model, where that
+    // outlives it; the table no longer shows it.
+    if (m_model) {
+        disconnect(m_model, nullptr, this, nullptr);
+    }
+}
+
 void EditableTable::AddRow() {
     const int before = m_model->rowCount();
     if (!m_model->insertRows(before, 1)) {

@@ -8,6 +8,7 @@
 // control; inside an editor it goes on to the next cell.
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +26,7 @@ public:
     // `item` names one row for the buttons' screen-reader names ("crime": "Adicionar
     // crime"). The model belongs to the caller.
     EditableTable(ListTableModel* model, const QString& item, QWidget* parent = nullptr);
+    ~EditableTable() override;
 
     ListTableModel* Model() const { return m_model; }
 
@@ -37,6 +39,10 @@ public:
     // The table, then the two buttons.
     QList<QWidget*> TabOrder() const;
 
+    // The columns to their contents, filling the table's width (as after a row is added or
+    // the table resized); for a window whose cells' contents change their widths.
+    void FitColumns();
+
     QTableView* View = nullptr;
     QPushButton* AddButton = nullptr;
     QPushButton* RemoveButton = nullptr;
@@ -47,10 +53,9 @@ protected:
 
 private:
     void ShowProblem();
-    void FitColumns();
     bool HandleTableKey(int key);
 
-    ListTableModel* m_model;
+    QPointer<ListTableModel> m_model; // it may go first
 };
 
 } // namespace zarn

@@ -65,6 +65,13 @@ TermEditor::TermEditor(QWidget* parent)
     setAutoFillBackground(true);
 }
 
+TermEditor::~TermEditor() {
+    // The fields lose the focus as they go; the editor no longer watches them.
+    for (MaskedField* field : m_fields) {
+        field->removeEventFilter(this);
+    }
+}
+
 QStringList TermEditor::Texts() const {
     QStringList texts;
     for (const MaskedField* field : m_fields) {

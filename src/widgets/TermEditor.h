@@ -19,6 +19,7 @@ class TermEditor : public QWidget {
     Q_OBJECT
 public:
     explicit TermEditor(QWidget* parent = nullptr);
+    ~TermEditor() override;
 
     // The years, months and days texts, as the fields hold them.
     QStringList Texts() const;
