@@ -442,7 +442,8 @@ QSize CaseExecutionTimeline::sizeHint() const {
 }
 
 QSize CaseExecutionTimeline::minimumSizeHint() const {
-    // Room for the legend's widest entry; the height of the picture at that width.
+    // Room for the legend's widest entry; the height of the picture at the width it has, so
+    // that a scroll area scrolls only where the picture is taller than its room.
     const QFontMetricsF metrics(font());
     const Measures m(metrics);
     qreal widest = 0;
@@ -450,7 +451,7 @@ QSize CaseExecutionTimeline::minimumSizeHint() const {
         widest = std::max(widest, TextWidth(metrics, ToQString(entry.Text)));
     }
     const int width = static_cast<int>(std::ceil(widest + m.Line + 3 * m.Margin));
-    return QSize(width, heightForWidth(width));
+    return QSize(width, heightForWidth(std::max(width, this->width())));
 }
 
 const CaseExecutionDrawing& CaseExecutionTimeline::Drawing() const {

@@ -16,7 +16,10 @@
 namespace zarn {
 namespace {
 
-constexpr std::string_view kTitle = "Remi\xE7\xE3o avulsa";
+constexpr std::string_view kResultName = "Remi\xE7\xE3o contada";
+constexpr std::string_view kHint =
+    "Conta os dias de uma concess\xE3o de remi\xE7\xE3o ou de recolhimento noturno, sem mudar "
+    "o caso; para que contem, lance-os como eventos.";
 constexpr std::string_view kKindCaption = "Remir &por:";
 constexpr std::string_view kAmountCaption = "&Quantidade:";
 constexpr std::string_view kCarriedCaption = "So&bra anterior:";
@@ -95,7 +98,9 @@ QSpinBox* NewCountField(QWidget* parent) {
 } // namespace
 
 RemicaoCalculator::RemicaoCalculator(QWidget* parent)
-    : QGroupBox(ToQString(kTitle), parent) {
+    : QWidget(parent) {
+    Hint = new QLabel(ToQString(kHint), this);
+    Hint->setWordWrap(true);
     KindChoice = new QComboBox(this);
     for (const KindName& name : kKindNames) {
         KindChoice->addItem(ToQString(name.Shown));
@@ -116,9 +121,10 @@ RemicaoCalculator::RemicaoCalculator(QWidget* parent)
     NameAfterLabel(KindChoice, KindLabel);
     NameAfterLabel(AmountField, AmountLabel);
     NameAfterLabel(CarriedField, CarriedLabel);
-    Result->setAccessibleName(ToQString(kTitle));
+    Result->setAccessibleName(ToQString(kResultName));
 
     auto* form = new QFormLayout(this);
+    form->addRow(Hint);
     form->addRow(KindLabel, KindChoice);
     form->addRow(AmountLabel, AmountField);
     form->addRow(CarriedLabel, CarriedField);

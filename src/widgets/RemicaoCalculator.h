@@ -6,9 +6,9 @@
 // one leaves over said. For a judge's or a defender's quick question beside the execution's
 // events; it changes nothing in the case.
 
-#include <QGroupBox>
 #include <QList>
 #include <QString>
+#include <QWidget>
 
 class QComboBox;
 class QLabel;
@@ -16,7 +16,7 @@ class QSpinBox;
 
 namespace zarn {
 
-class RemicaoCalculator : public QGroupBox {
+class RemicaoCalculator : public QWidget {
     Q_OBJECT
 public:
     // The kinds, in the order of the kind's choice.
@@ -32,6 +32,7 @@ public:
     // What the last grant left over; for books, those already counted in the 12 months.
     QSpinBox* CarriedField = nullptr;
     QLabel* Result = nullptr;
+    QLabel* Hint = nullptr; // what the counter is for
     QLabel* KindLabel = nullptr;
     QLabel* AmountLabel = nullptr;
     QLabel* CarriedLabel = nullptr;
