@@ -63,7 +63,7 @@ JsonValue ExecutionDatesJson(const ExecutionDates& dates) {
     }
     const bool dated = !dates.FullyServed;
     JsonValue object = JsonValue::object();
-    object["convencao"] = JsonText(NameIn(kConventionNames, dates.Convention));
+    object["convencao"] = JsonText(DocumentName(dates.Convention));
     object["progressoes"] = std::move(progressions);
     object["livramento"] = dates.Parole ? MilestoneJson(*dates.Parole, "fracao",
                                                         JsonText(FractionText(dates.Parole->Share)))

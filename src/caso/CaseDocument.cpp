@@ -8,6 +8,17 @@ DayNumber CalculationDateOf(const CaseDocument& document) {
     return document.CalculationDate ? *document.CalculationDate : CurrentDate();
 }
 
+std::optional<ExecutionCase> ExecutionInputOf(const CaseDocument& document) {
+    if (!document.Execution) {
+        return std::nullopt;
+    }
+    ExecutionCase input = *document.Execution;
+    input.CalculationDate = CalculationDateOf(document);
+    input.Convention = document.Convention;
+    input.Options = document.Options.Execution;
+    return input;
+}
+
 std::optional<PrescriptionInput> PrescriptionInputOf(const CaseDocument& document) {
     if (!document.Prescription) {
         return std::nullopt;

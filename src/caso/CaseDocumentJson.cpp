@@ -7,6 +7,7 @@
 #include "caso/ExecutionDocument.h"
 #include "caso/PrescriptionDocument.h"
 #include "caso/SentencingDocument.h"
+#include "execution/CaseExecution.h"
 #include "prescription/PrescriptionCheck.h"
 #include "sentencing/InputCheck.h"
 
@@ -26,6 +27,15 @@ constexpr std::array<DocumentField<CaseDocument>, 3> kDocumentFields{{
 constexpr std::array<DocumentField<CaseOptions>, 1> kOptionFields{{
     {"acordao_confirmatorio_interrompe", &CaseOptions::ConfirmingAcordaoInterrupts},
 }};
+
+// The execution's options under their keys, for reading and writing alike: `visit` takes the
+// key and the member of ExecutionOptions.
+template <typename Visit>
+void VisitExecutionOptions(Visit visit) {
+    visit("imputacao", &ExecutionOptions::Imputation);
+    visit("livramento_vedado", &ExecutionOptions::BarredParole);
+    visit("limite_art75", &ExecutionOptions::Art75Limit);
+}
 
 // The dosimetria's options under their keys, for reading and writing alike: `visit` takes the
 // key and the member of SentencingOptions.
@@ -70,6 +80,12 @@ void CheckFormatAndVersion(const DocumentNode& root) {
 CaseOptions ReadOptions(const DocumentNode& node) {
     node.ExpectObject(kOptionKeys);
     CaseOptions options;
+    VisitExecutionOptions([&](std::string_view key, auto member) {
+        using Enum = std::remove_reference_t<decltype(options.Execution.*member)>;
+        if (const std::optional<DocumentNode> value = node.Member(key)) {
+            options.Execution.*member = value->Choice(NamesOf(Enum{}), &ChoiceName<Enum>::Document);
+        }
+    });
     ReadFields(node, kOptionFields, options);
     VisitSentencingOptions([&](std::string_view key, auto member) {
         using Enum = std::remove_reference_t<decltype(options.Sentencing.*member)>;
@@ -87,12 +103,12 @@ CaseDocument ReadDocument(const DocumentNode& root) {
     ReadFields(root, kDocumentFields, document);
     if (const std::optional<DocumentNode> convention = root.Member("convencao")) {
         document.Convention =
-            convention->Choice(kConventionNames, &DocumentName<CountingConvention>::Name);
+            convention->Choice(kConventionNames, &ChoiceName<CountingConvention>::Document);
     }
     if (const std::optional<DocumentNode> options = root.Member("opcoes")) {
         document.Options = ReadOptions(*options);
     }
-    ReadExecutionSection(root);
+    document.Execution = ReadExecutionSection(root, document.Birth);
     if (const std::optional<DocumentNode> prescription = root.Member("prescricao");
         prescription && !prescription->IsNull()) {
         document.Prescription = ReadPrescriptionSection(*prescription);
@@ -106,6 +122,12 @@ CaseDocument ReadDocument(const DocumentNode& root) {
 
 JsonValue OptionsJson(const CaseOptions& options) {
     JsonValue object = JsonValue::object();
+    const ExecutionOptions executionDefaults;
+    VisitExecutionOptions([&](std::string_view key, auto member) {
+        if (options.Execution.*member != executionDefaults.*member) {
+            object[std::string(key)] = JsonText(DocumentName(options.Execution.*member));
+        }
+    });
     WriteFields(options, kOptionFields, object);
     const SentencingOptions defaults;
     VisitSentencingOptions([&](std::string_view key, auto member) {
@@ -113,7 +135,7 @@ JsonValue OptionsJson(const CaseOptions& options) {
             object[std::string(key)] = JsonText(CasoName(options.Sentencing.*member));
         }
     });
-    return object;
+    return InKeyOrder(std::move(object), kOptionKeys);
 }
 
 } // namespace
@@ -141,6 +163,12 @@ CaseReading ReadCaseDocument(std::string_view utf8) {
 }
 
 std::string CaseDocumentFault(const CaseDocument& document) {
+    if (const std::optional<ExecutionCase> execution = ExecutionInputOf(document)) {
+        CaseExecutionResult result = ComputeCaseExecution(*execution);
+        if (!result.Ok()) {
+            return std::move(result.Error);
+        }
+    }
     if (const std::optional<PrescriptionInput> prescription = PrescriptionInputOf(document)) {
         std::string fault = PrescriptionInputError(*prescription);
         if (!fault.empty()) {
@@ -158,9 +186,12 @@ std::string WriteCaseDocument(const CaseDocument& document) {
     root["formato"] = std::string(kCaseFormat);
     root["versao"] = kCaseVersion;
     WriteFields(document, kDocumentFields, root);
-    root["convencao"] = JsonText(NameIn(kConventionNames, document.Convention));
+    root["convencao"] = JsonText(DocumentName(document.Convention));
     if (JsonValue options = OptionsJson(document.Options); !options.empty()) {
         root["opcoes"] = std::move(options);
+    }
+    if (document.Execution) {
+        WriteExecutionSection(*document.Execution, document.Birth, root);
     }
     if (document.Prescription) {
         root["prescricao"] = WritePrescriptionSection(*document.Prescription);

@@ -80,7 +80,7 @@ CaseFacts ReadFacts(const std::optional<DocumentNode>& fatos, std::optional<DayN
                          "reincidente_especifico", "bons_antecedentes", "circunstancias", "par3",
                          "menor21", "maior70"});
     if (const auto especie = fatos->Member("especie")) {
-        facts.Kind = especie->Choice(kEspecieNames, &DocumentName<Especie>::Name);
+        facts.Kind = especie->Choice(kEspecieNames, &ChoiceName<Especie>::Document);
     }
     if (const auto natureza = fatos->Member("natureza")) {
         facts.Nature = natureza->Choice(kNaturezaNames, &NaturezaName::Document);

@@ -1,10 +1,13 @@
 // Random documents the program accepts, written and read again, are the same document, and
 // written again the same text: every key, every kind of value and every name of caso.md,
-// texts of any character of the code page.
+// texts of any character of the code page; executions dated around one start, so that some
+// are taken by the execution and some refused.
 
 #include "caso/CaseDocumentJson.h"
+#include "caso/DocumentNames.h"
 #include "dates/Clock.h"
 #include "engine/Sentence.h"
+#include "law/FactNames.h"
 #include "prescription/PrescriptionNames.h"
 #include "sentencing/SentencingNames.h"
 #include "support/Sweep.h"
@@ -31,12 +34,26 @@ public:
         document.Convention =
             Chance() ? CountingConvention::CalendarDays : CountingConvention::Base360;
         document.Options.ConfirmingAcordaoInterrupts = Chance();
+        ExecutionOptions& execution = document.Options.Execution;
+        execution.Imputation = Pick(kImputacaoNames).Which;
+        execution.BarredParole = Pick(kLivramentoVedadoNames).Which;
+        execution.Art75Limit = Pick(kLimiteArt75Names).Which;
         SentencingOptions& options = document.Options.Sentencing;
         options.PenaBase = Pick(kBaseCriterionNames).Value;
         options.SegundaFase = Pick(kSecondPhaseNames).Value;
         options.TerceiraFase = Pick(kThirdPhaseNames).Value;
         options.MultaDosimetria = Pick(kFinesMethodNames).Value;
         options.MultaContinuado = Pick(kContinuedFinesNames).Value;
+        if (Chance()) {
+            const DayNumber start =
+                DateFromCivil(static_cast<std::uint16_t>(Between(1950, 2030)), 1, 1) +
+                static_cast<DayNumber>(Between(0, 364));
+            document.Execution = Execution(start);
+            // Often a date of the calculation the execution can be computed at.
+            if (Chance()) {
+                document.CalculationDate = start + static_cast<DayNumber>(Between(0, 5000));
+            }
+        }
         if (Chance()) {
             document.Prescription = Prescription();
         }
@@ -99,6 +116,122 @@ private:
         crime.AppliedDays = MaybeTerm();
         crime.RepeatOffender = Chance();
         return crime;
+    }
+
+    // Facts that hold together: random ones where they do, else the defaults.
+    CaseFacts Facts(std::optional<DayNumber> crimeDate) {
+        CaseFacts facts;
+        facts.Kind = Pick(kEspecieNames).Which;
+        facts.Nature =
+            kNaturezaNames[static_cast<std::size_t>(Between(0, std::ssize(kNaturezaNames) - 1))]
+                .Which;
+        for (bool* flag :
+             {&facts.Culposo, &facts.Violence, &facts.Attempt, &facts.SexualViolenceAgainstWoman,
+              &facts.RepeatOffender, &facts.EarlierDoloso, &facts.SpecificRepeatOffender,
+              &facts.GoodAntecedents, &facts.FavourableCircumstances, &facts.Under21AtCrime,
+              &facts.Over70AtSentence, &facts.Paragraph3}) {
+            *flag = Between(0, 3) == 0 ? !*flag : *flag;
+        }
+        if (!FactsContradiction(facts).empty()) {
+            facts = CaseFacts{};
+        }
+        facts.CrimeDate = crimeDate;
+        return facts;
+    }
+
+    Conviction ConvictionNear(DayNumber start) {
+        Conviction conviction;
+        conviction.Processo = Text();
+        conviction.Crime = Text();
+        conviction.TermDays = Between(1, 360 * 60);
+        conviction.DiasMulta = Chance() ? std::optional(Between(0, 1000)) : std::nullopt;
+        conviction.TransitoEmJulgado =
+            Chance() ? std::optional(start + static_cast<DayNumber>(Between(-500, 2000)))
+                     : std::nullopt;
+        conviction.Facts =
+            Facts(Chance() ? std::optional(start + static_cast<DayNumber>(Between(-1000, 1000)))
+                           : std::nullopt);
+        conviction.DuringExecution = Between(0, 3) == 0;
+        return conviction;
+    }
+
+    // Periods one after the other from `start`, the last one open or not.
+    std::vector<ServingPeriod> PeriodsFrom(DayNumber start) {
+        std::vector<ServingPeriod> periods(static_cast<std::size_t>(Between(0, 6) / 2));
+        DayNumber next = start;
+        for (ServingPeriod& period : periods) {
+            period.Start = next;
+            period.End = next + static_cast<DayNumber>(Between(0, 1500));
+            period.Description = Text();
+            next = *period.End + static_cast<DayNumber>(Between(1, 300));
+        }
+        if (!periods.empty() && Chance()) {
+            periods.back().End.reset();
+        }
+        return periods;
+    }
+
+    // An event of any kind with only the keys of its kind.
+    ExecutionEvent EventNear(DayNumber start) {
+        ExecutionEvent event;
+        event.Kind = Pick(kEventKindNames).Which;
+        event.Date = start + static_cast<DayNumber>(Between(-10, 2000));
+        event.Description = Text();
+        switch (event.Kind) {
+        case EventKind::FaltaGrave:
+            event.RemicaoLost = Between(0, 20);
+            break;
+        case EventKind::Remicao: {
+            const long long amount = Between(0, 400);
+            switch (Between(0, 3)) {
+            case 0:
+                event.Days = amount;
+                break;
+            case 1:
+                event.WorkDays = amount;
+                break;
+            case 2:
+                event.StudyHours = amount;
+                event.LevelCompleted = Chance();
+                break;
+            default:
+                event.Books = amount;
+            }
+            break;
+        }
+        case EventKind::RecolhimentoNoturno:
+            event.Hours = Between(0, 2000);
+            break;
+        case EventKind::Progressao:
+        case EventKind::Regressao:
+            event.ToRegime = Pick(kRegimeNames).Which;
+            break;
+        case EventKind::Fuga:
+            break;
+        }
+        return event;
+    }
+
+    std::optional<ExecutionCase> Execution(DayNumber start) {
+        ExecutionCase execution;
+        execution.Convictions.resize(static_cast<std::size_t>(Between(0, 6) / 2));
+        for (Conviction& conviction : execution.Convictions) {
+            conviction = ConvictionNear(start);
+        }
+        execution.Periods = PeriodsFrom(start);
+        execution.Events.resize(static_cast<std::size_t>(Between(0, 2)));
+        for (ExecutionEvent& event : execution.Events) {
+            event = EventNear(start);
+        }
+        if (Chance()) {
+            execution.InitialRegime = Pick(kRegimeNames).Which;
+        }
+        // A document with none of these holds no execution.
+        if (execution.Convictions.empty() && execution.Periods.empty() &&
+            execution.Events.empty() && !execution.InitialRegime) {
+            return std::nullopt;
+        }
+        return execution;
     }
 
     Marco MarcoItem() { return Marco{Pick(kMarcoKindNames).Value, Date()}; }
@@ -181,6 +314,7 @@ TEST(CaseDocumentRoundTrip, WrittenAndReadAgainIsTheSameDocument) {
     RandomDocument random(20261208);
     const int count = testing::SweepCount(2000);
     int analysable = 0;
+    int analysableExecutions = 0;
     for (int i = 0; i < count; ++i) {
         const CaseDocument document = random.Next();
         const std::string written = WriteCaseDocument(document);
@@ -195,9 +329,20 @@ TEST(CaseDocumentRoundTrip, WrittenAndReadAgainIsTheSameDocument) {
             EXPECT_EQ(*checked.Document, document);
             ++analysable;
         }
+        // The execution alone, however the other sections fare.
+        CaseDocument execution = document;
+        execution.Prescription.reset();
+        execution.Sentencing.reset();
+        if (execution.Execution && CaseDocumentFault(execution).empty()) {
+            const CaseReading checked = ReadCaseDocument(WriteCaseDocument(execution));
+            ASSERT_TRUE(checked.Ok()) << checked.Error;
+            EXPECT_EQ(*checked.Document, execution);
+            ++analysableExecutions;
+        }
     }
-    // Without either section, or with both taken by the analyses.
-    EXPECT_GT(analysable, count / 5);
+    // Without any section, or with each taken by its analysis.
+    EXPECT_GT(analysable, count / 10);
+    EXPECT_GT(analysableExecutions, count / 20);
     SetTodayForTesting(std::nullopt);
 }
 

@@ -39,7 +39,7 @@ TEST(DocumentNode, ValuesAndTheirRefusals) {
     };
     const auto regime = [](const DocumentNode& n) {
         return std::string(
-            NameIn(kRegimeNames, n.Choice(kRegimeNames, &DocumentName<Regime>::Name)));
+            NameIn(kRegimeNames, n.Choice(kRegimeNames, &ChoiceName<Regime>::Document)));
     };
     struct Row {
         std::string value;
