@@ -58,6 +58,8 @@ constexpr const char* kOptionsPage = "Op\xE7\xF5"
                                      "e&s";
 constexpr const char* kRemicaoPage = "Remi\xE7\xE3o a&vulsa";
 constexpr const char* kTimelineAreaName = "Linha do tempo";
+constexpr const char* kPagesName = "Fatos, op\xE7\xF5"
+                                   "es e remi\xE7\xE3o avulsa";
 constexpr const char* kNoConvictionHeading = "Nenhuma condena\xE7\xE3o selecionada.";
 constexpr const char* kConvictionWords = "Condena\xE7\xE3o da linha ";
 constexpr const char* kSharedWords =
@@ -254,7 +256,7 @@ void ExecutionWindow::NameControls() {
     NameAfterLabel(AnswerText, AnswerLabel);
     CalculationField->setAccessibleDescription(TodayHint->text());
     TimelineArea->setAccessibleName(ToQString(kTimelineAreaName));
-    SidePages->setAccessibleName(AccessibleNameOf(ToQString(kFactsPage)));
+    SidePages->setAccessibleName(ToQString(kPagesName));
     Facts->setAccessibleName(AccessibleNameOf(ToQString(kFactsPage)));
 }
 
