@@ -4,15 +4,19 @@
 // Properties: reading never throws; a refused document gives one message that says where:
 // the line and column of what is not JSON, the document itself when it is no object, or else
 // the place of the key at fault before ": "; an accepted document, written and read again, is
-// the same document, and written again the same text; its analyses run, each answer writes its
-// text (ending with the closing line) and its JSON.
+// the same document, and written again the same text; its analyses run (the execution's without
+// a refusal, since the document's check took it), each answer writes its text (ending with the
+// closing line) and its JSON.
 
 #include "FuzzCheck.h"
 #include "caso/CaseDocumentJson.h"
+#include "caso/ExecutionAnswerJson.h"
 #include "caso/PrescriptionAnswerJson.h"
 #include "caso/SentencingAnswerJson.h"
 #include "dates/Clock.h"
 #include "engine/CodePage.h"
+#include "execution/CaseExecution.h"
+#include "execution/CaseExecutionText.h"
 #include "law/LegalText.h"
 #include "prescription/Prescription.h"
 #include "prescription/PrescriptionText.h"
@@ -48,6 +52,14 @@ bool WritesAsUtf8(const JsonValue& answer) {
 }
 
 void CheckAnalyses(const CaseDocument& document) {
+    if (const std::optional<ExecutionCase> input = ExecutionInputOf(document)) {
+        // The document's check already ran the execution: it cannot refuse it now.
+        const CaseExecutionResult result = ComputeCaseExecution(*input);
+        Require(result.Ok(), "an execution the document's check took is computed");
+        Require(EndsWithTheClosingLine(WriteCaseExecution(result.Answer, *input)),
+                "the execution text ends with the closing line");
+        Require(WritesAsUtf8(CaseExecutionJson(result.Answer)), "the execution JSON is UTF-8");
+    }
     if (const std::optional<PrescriptionInput> input = PrescriptionInputOf(document)) {
         const PrescriptionOutcome outcome = AnalysePrescription(*input);
         if (outcome.Ok()) {

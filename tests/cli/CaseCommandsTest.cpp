@@ -1,4 +1,5 @@
-// zarn-calc prescricao and dosimetria through the command line's entry, on case documents:
+// zarn-calc execucao, prescricao and dosimetria through the command line's entry, on case
+// documents:
 // the worked examples (the fuzz target's seed documents), each key checked in the JSON, the
 // text with and without numbers in words, standard input, and every kind of refusal: exit 1,
 // the message on standard error naming the file and the place, nothing on standard output.
@@ -160,6 +161,153 @@ TEST(SentencingCommand, TextWithNumbersInWords) {
         << inWords.Out;
 }
 
+// The JSON of execucao --caso for a seed document.
+nlohmann::json ExecutionOf(const std::string& seed) {
+    const RunOutput run = RunWith({"execucao", "--caso", Seed(seed), "--json"});
+    EXPECT_EQ(run.Code, 0) << seed << ": " << run.Err;
+    EXPECT_TRUE(run.Err.empty()) << run.Err;
+    return nlohmann::json::parse(run.Out, nullptr, false);
+}
+
+TEST(ExecutionCaseCommand, OneConvictionGivesTheDatesOfTheSingleTerm) {
+    const RunOutput run =
+        RunWith({"execucao", "--caso", Seed("execucao-seis-anos.zarn"), "--json"});
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    EXPECT_EQ(
+        KeysInOrder(run.Out),
+        (std::vector<std::string>{
+            "convencao", "data_calculo", "pena_total_dias", "cumprido_dias", "remicao_dias",
+            "restante_dias", "regime_atual", "data_base", "data_base_motivo", "progressoes",
+            "livramento", "livramento_vedado_por", "termino", "termino_pena_total",
+            "art75_limite_anos", "integralmente_cumprida", "imputacao", "alternativas", "notas"}));
+    // The single-term tool, computed by the law library, gives the same dates.
+    const RunOutput single = RunWith({"execucao", "6", "", "", "10/01/2021", "--json"});
+    ASSERT_EQ(single.Code, 0) << single.Err;
+    const nlohmann::json one = nlohmann::json::parse(single.Out);
+    const nlohmann::json several = nlohmann::json::parse(run.Out);
+    for (const std::string key : {"convencao", "termino", "termino_pena_total", "art75_limite_anos",
+                                  "integralmente_cumprida"}) {
+        EXPECT_EQ(several.at(key), one.at(key)) << key;
+    }
+    ASSERT_EQ(several.at("progressoes").size(), one.at("progressoes").size());
+    for (std::size_t i = 0; i < one.at("progressoes").size(); ++i) {
+        for (const std::string key : {"regime", "dias", "a_partir_de"}) {
+            EXPECT_EQ(several.at("progressoes").at(i).at(key), one.at("progressoes").at(i).at(key))
+                << key;
+        }
+    }
+    for (const std::string key : {"dias", "a_partir_de"}) {
+        EXPECT_EQ(several.at("livramento").at(key), one.at("livramento").at(key)) << key;
+    }
+    EXPECT_TRUE(JsonHolds(run.Out, R"({"data_calculo": "01/01/2025",
+        "progressoes": [{"regime": "aberto", "dias": 345, "a_partir_de": "25/12/2021",
+                         "alcancada": true}],
+        "livramento": {"dias": 720, "a_partir_de": "10/01/2023", "sem_falta_grave_desde": null},
+        "termino": "09/01/2027", "pena_total_dias": 2160, "restante_dias": 727,
+        "cumprido_dias": 1433, "data_base": "10/01/2021", "livramento_vedado_por": [],
+        "imputacao": [{"processo": "0001", "imputado_dias": 1433, "restante_dias": 727}],
+        "alternativas": []})"));
+}
+
+TEST(ExecutionCaseCommand, TheWorkedExamplesThroughDocuments) {
+    const struct {
+        std::string seed;
+        std::string json;
+    } rows[] = {
+        // A falta grave restarts the progression from its date, not parole.
+        {"execucao-falta-grave.zarn",
+         R"({"data_base": "01/06/2021",
+             "progressoes": [{"regime": "aberto", "dias": 322, "a_partir_de": "23/04/2022",
+                              "alcancada": true}],
+             "livramento": {"dias": 720, "a_partir_de": "10/01/2023",
+                            "sem_falta_grave_desde": "01/06/2022"},
+             "termino": "09/01/2027"})"},
+        // caso.md's example without its remição: no progression is recorded, so the regime is
+        // still fechado; other orders of imputation bring the second progression earlier.
+        {"execucao-exemplo-sem-remicao.zarn",
+         R"({"data_calculo": "08/12/2026", "regime_atual": "fechado",
+             "progressoes": [{"regime": "semiaberto", "dias": 1065, "a_partir_de": "25/12/2023",
+                              "alcancada": true},
+                             {"regime": "aberto", "dias": 895, "a_partir_de": "19/06/2026",
+                              "alcancada": true}],
+             "alternativas": [{"imputacao": "gravidade", "a_partir_de": "03/10/2025"},
+                              {"imputacao": "proporcional", "a_partir_de": "22/02/2026"}],
+             "livramento": {"dias": 1920, "a_partir_de": "10/05/2026",
+                            "sem_falta_grave_desde": null},
+             "termino": "09/01/2032", "pena_total_dias": 3960})"},
+        // An escape ends the first period; the remição granted before it counts.
+        {"execucao-fuga-e-recaptura.zarn",
+         R"({"data_base": "14/02/2022", "remicao_dias": 30,
+             "progressoes": [{"regime": "aberto", "dias": 277, "a_partir_de": "07/03/2023",
+                              "alcancada": true}],
+             "livramento": {"dias": 720, "a_partir_de": "26/03/2023",
+                            "sem_falta_grave_desde": "14/02/2023"},
+             "termino": "25/03/2027"})"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_TRUE(JsonHolds(ExecutionOf(row.seed).dump(), row.json)) << row.seed;
+    }
+}
+
+TEST(ExecutionCaseCommand, TextFromStandardInputAndEveryKeyOfCasoMd) {
+    const RunOutput text =
+        RunWith({"execucao", "--caso", "-"}, SeedText("execucao-exemplo-sem-remicao.zarn"));
+    ASSERT_EQ(text.Code, 0) << text.Err;
+    EXPECT_NE(text.Out.find("A partir de 25/12/2023, progress\xC3\xA3o para o regime semiaberto"),
+              std::string::npos)
+        << text.Out;
+    EXPECT_TRUE(text.Out.ends_with("requisitos subjetivos.\n")) << text.Out;
+    // Every key of the execution, each kind of event: the document is taken whole.
+    const nlohmann::json every = ExecutionOf("todas-as-chaves.zarn");
+    EXPECT_EQ(every.at("convencao"), "calendario");
+    EXPECT_EQ(every.at("imputacao").size(), 2u);
+}
+
+TEST(ExecutionCaseCommand, RefusalsNameTheKeyAndItsPlace) {
+    const ScratchFile overlap(R"({"formato": "zarn-caso", "versao": 1,
+        "data_calculo": "08/12/2026", "condenacoes": [{"pena": {"anos": 2}}],
+        "periodos": [{"inicio": "10/01/2021", "fim": "01/03/2022"}, {"inicio": "01/02/2022"}]})");
+    const struct {
+        std::string file;
+        std::string input;
+        std::string message;
+    } rows[] = {
+        {Seed("natureza-desconhecida.zarn"), "",
+         ": condenacoes[0].fatos.natureza: valor desconhecido \"hediondos\""},
+        {overlap.Path(), "",
+         ": periodos[0] e periodos[1]: se sobrep\xC3\xB5"
+         "em a partir de 01/02/2022."},
+        {"-",
+         R"({"formato": "zarn-caso", "versao": 1, "eventos": [{"tipo": "fuga",
+             "data": "01/01/2022", "horas": 3}]})",
+         "entrada padr\xC3\xA3o: eventos[0].horas: s\xC3\xB3 cabe num evento de recolhimento "
+         "noturno."},
+        {Seed("homicidio-tentado.zarn"), "",
+         ": o documento n\xC3\xA3o tem condena\xC3\xA7\xC3\xB5"
+         "es, per\xC3\xAD"
+         "odos nem eventos (\"condenacoes\", \"periodos\", \"eventos\"), que este comando "
+         "analisa"},
+    };
+    for (const auto& row : rows) {
+        for (const std::string json : {"", "--json"}) {
+            std::vector<std::string> args{"execucao", "--caso", row.file};
+            if (!json.empty()) {
+                args.push_back(json);
+            }
+            const RunOutput run = RunWith(args, row.input);
+            EXPECT_EQ(run.Code, 1) << row.file;
+            EXPECT_EQ(run.Out, "") << row.file;
+            EXPECT_TRUE(run.Err.starts_with("zarn-calc: ")) << run.Err;
+            EXPECT_TRUE(run.Err.ends_with(row.message + "\n")) << run.Err;
+        }
+    }
+    // The other subcommands read the execution's keys too, and refuse the same document.
+    const RunOutput prescription =
+        RunWith({"prescricao", "--caso", Seed("natureza-desconhecida.zarn")});
+    EXPECT_EQ(prescription.Code, 1);
+    EXPECT_NE(prescription.Err.find("condenacoes[0].fatos.natureza"), std::string::npos);
+}
+
 TEST(CaseCommands, ADocumentThatCannotBeHadIsAnInputError) {
     const ScratchFile newer(SeedText("versao-2.zarn"));
     const ScratchFile duplicate(SeedText("chave-repetida.zarn"));
@@ -244,6 +392,11 @@ TEST(CaseCommands, MalformedArgumentsAreUsageErrors) {
         {{"dosimetria", "--caso", file, "--caso", file}, "zarn-calc: --caso dado duas vezes."},
         {{"prescricao", "--caso", file, "--extenso"},
          "zarn-calc: op\xC3\xA7\xC3\xA3o desconhecida: \"--extenso\"."},
+        // The flags of the positional form do not go with a document.
+        {{"execucao", "--caso", file, "--regime", "fechado"},
+         "zarn-calc: op\xC3\xA7\xC3\xA3o desconhecida: \"--regime\"."},
+        {{"execucao", "6", "", "", "10/01/2021", "--caso", file}, "Uso: zarn-calc pena"},
+        {{"execucao", "--caso"}, "zarn-calc: falta o arquivo de --caso."},
     };
     for (const auto& row : rows) {
         const RunOutput run = RunWith(row.args);
@@ -253,10 +406,11 @@ TEST(CaseCommands, MalformedArgumentsAreUsageErrors) {
     }
 }
 
-TEST(CaseCommands, HelpNamesBothCommandsAndTheirOptions) {
+TEST(CaseCommands, HelpNamesTheCommandsAndTheirOptions) {
     const std::string help = RunWith({"--help"}).Out;
     for (const std::string line :
          {"zarn-calc prescricao --caso ARQUIVO [--json]\n",
+          "     zarn-calc execucao --caso ARQUIVO [--json]\n",
           "zarn-calc dosimetria --caso ARQUIVO [--extenso] [--json]\n", "  prescricao\n",
           "  dosimetria\n", "--caso ARQUIVO  o documento"}) {
         EXPECT_NE(help.find(line), std::string::npos) << line;
