@@ -62,10 +62,10 @@ std::string CrimeError(const PrescriptionInput& input, std::size_t index) {
         }
     }
     if (crime.MaximumDays < 1) {
-        return Refusal(place + ".pena_maxima", kTermTooShortMessage);
+        return Refusal(place + ".pena_maxima", kPrescriptionTermTooShortMessage);
     }
     if (crime.AppliedDays && *crime.AppliedDays < 1) {
-        return Refusal(place + ".pena_aplicada", kTermTooShortMessage);
+        return Refusal(place + ".pena_aplicada", kPrescriptionTermTooShortMessage);
     }
     return {};
 }
@@ -172,7 +172,7 @@ std::string PrescriptionInputError(const PrescriptionInput& input) {
         }
     }
     if (input.Crimes.empty()) {
-        return Refusal("prescricao.crimes", kNoCrimesMessage);
+        return Refusal("prescricao.crimes", kNoPrescriptionCrimesMessage);
     }
     // Every check after the calculation's own compares whole days with whole days.
     PrescriptionInput whole = input;

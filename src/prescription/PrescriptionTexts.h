@@ -8,7 +8,7 @@
 
 namespace zarn {
 
-inline constexpr std::string_view kNoCrimesMessage = "informe ao menos um crime";
+inline constexpr std::string_view kNoPrescriptionCrimesMessage = "informe ao menos um crime";
 inline constexpr std::string_view kOutsideCalendarMessage =
     "data fora do calend\xE1rio: as datas v\xE3o de 01/01/0001 a 31/12/9999";
 inline constexpr std::string_view kMissingFactMessage = "informe a data do fato";
@@ -16,7 +16,7 @@ inline constexpr std::string_view kAfterCalculationMessage =
     "data posterior \xE0 data do c\xE1lculo, ";
 inline constexpr std::string_view kBeforeFactMessage = "data anterior \xE0 data do fato";
 inline constexpr std::string_view kBeforeBirthMessage = "data anterior ao nascimento, ";
-inline constexpr std::string_view kTermTooShortMessage = "a pena deve ser de pelo menos 1 dia";
+inline constexpr std::string_view kPrescriptionTermTooShortMessage = "a pena deve ser de pelo menos 1 dia";
 inline constexpr std::string_view kFinalWithoutDecisionMessage =
     "tr\xE2nsito em julgado sem senten\xE7"
     "a ou ac\xF3rd\xE3o condenat\xF3rio antes dele";

@@ -2,7 +2,6 @@
 
 #include "dates/Clock.h"
 #include "law/LegalText.h"
-#include "widgets/ExecutionTimeline.h"
 #include "widgets/HangingLabels.h"
 #include "widgets/QtText.h"
 
@@ -306,11 +305,11 @@ private:
 QColor SwatchColour(Entry entry) {
     switch (entry) {
     case Entry::Fechado:
-        return ExecutionTimeline::RegimeColour(Regime::Fechado);
+        return CaseExecutionTimeline::RegimeColour(Regime::Fechado);
     case Entry::Semiaberto:
-        return ExecutionTimeline::RegimeColour(Regime::Semiaberto);
+        return CaseExecutionTimeline::RegimeColour(Regime::Semiaberto);
     case Entry::Aberto:
-        return ExecutionTimeline::RegimeColour(Regime::Aberto);
+        return CaseExecutionTimeline::RegimeColour(Regime::Aberto);
     case Entry::Falta:
         return CaseExecutionTimeline::ColourOf(Mark::Falta);
     case Entry::Projected:
@@ -322,7 +321,7 @@ QColor SwatchColour(Entry entry) {
 
 // The regime's colour, paler over white, hatched.
 void PaintProjected(QPainter& painter, const QRectF& rect, Regime regime, const QColor& ink) {
-    QColor pale = ExecutionTimeline::RegimeColour(regime);
+    QColor pale = CaseExecutionTimeline::RegimeColour(regime);
     pale.setAlpha(kProjectedAlpha);
     painter.fillRect(rect, Qt::white);
     painter.fillRect(rect, pale);
@@ -360,7 +359,7 @@ void PaintDrawing(QPainter& painter, const Drawing& drawing, const QFontMetricsF
         if (segment.Projected) {
             PaintProjected(painter, segment.Rect, segment.In, ink);
         } else {
-            painter.fillRect(segment.Rect, ExecutionTimeline::RegimeColour(segment.In));
+            painter.fillRect(segment.Rect, CaseExecutionTimeline::RegimeColour(segment.In));
         }
         painter.setPen(QPen(ink, m.Pen));
         painter.drawRect(segment.Rect);
@@ -490,6 +489,18 @@ void CaseExecutionTimeline::paintEvent(QPaintEvent* /*event*/) {
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     PaintDrawing(painter, Drawing(), QFontMetricsF(font()), QPointF(0, 0));
+}
+
+QColor CaseExecutionTimeline::RegimeColour(Regime regime) {
+    switch (regime) {
+    case Regime::Fechado:
+        return QColor(0x0B, 0x3C, 0x6F); // dark blue
+    case Regime::Semiaberto:
+        return QColor(0xE6, 0x9F, 0x00); // orange
+    case Regime::Aberto:
+        break;
+    }
+    return QColor(0xF5, 0xE6, 0x6E); // light yellow
 }
 
 } // namespace zarn

@@ -84,6 +84,8 @@ public:
     const CaseExecutionDrawing& Drawing() const;
 
     static QColor ColourOf(CaseExecutionDrawing::Mark mark);
+    // Dark, middle and light, so the regimes also read apart in grey.
+    static QColor RegimeColour(Regime regime);
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
