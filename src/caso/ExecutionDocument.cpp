@@ -6,7 +6,6 @@
 #include "execution/ExecutionTexts.h"
 #include "law/Consequences.h"
 
-#include <algorithm>
 #include <array>
 
 namespace zarn {
