@@ -249,6 +249,21 @@ TEST(ExecutionCaseCommand, TheWorkedExamplesThroughDocuments) {
     }
 }
 
+// A hediondo crime with death by a first offender, after 23/01/2020, bars its parole: its whole
+// term joins the requirement (12 years and a third of 3), or the bar reaches the whole sum.
+TEST(ExecutionCaseCommand, AConvictionWhoseParoleIsBarred) {
+    EXPECT_TRUE(JsonHolds(ExecutionOf("execucao-livramento-vedado.zarn").dump(), R"({
+        "livramento": {"dias": 4680, "a_partir_de": "10/03/2033", "sem_falta_grave_desde": null},
+        "livramento_vedado_por": [{"processo": "A", "artigo": "LEP art. 112, VI, a"}]})"));
+    std::string joint = SeedText("execucao-livramento-vedado.zarn");
+    joint.replace(joint.find(R"("condenacoes")"), 0,
+                  R"("opcoes": {"livramento_vedado": "conjunto"}, )");
+    const RunOutput run = RunWith({"execucao", "--caso", "-", "--json"}, joint);
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    EXPECT_TRUE(JsonHolds(run.Out, R"({"livramento": null,
+        "livramento_vedado_por": [{"processo": "A", "artigo": "LEP art. 112, VI, a"}]})"));
+}
+
 TEST(ExecutionCaseCommand, TextFromStandardInputAndEveryKeyOfCasoMd) {
     const RunOutput text =
         RunWith({"execucao", "--caso", "-"}, SeedText("execucao-exemplo-sem-remicao.zarn"));
