@@ -6,36 +6,6 @@
 namespace zarn {
 namespace {
 
-constexpr std::string_view kNoteRecordedRegime =
-    "Regime atual: o \xFAltimo registrado (o inicial, as progress\xF5"
-    "es e as regress\xF5"
-    "es informadas); a progress\xE3o alcan\xE7"
-    "ada e n\xE3o registrada n\xE3o o muda antes de concedida (a lei \xE9 omissa; leitura "
-    "adotada pelo Zarn, como na falta grave que a encontra sem registro).";
-
-// law.md 10 names the current regime without saying whether a progression that is due and was
-// not entered changes it. The regime the person is in is the one recorded: the initial one,
-// the progressions entered and the regressions, as the execution itself takes it when a falta
-// finds a progression due and not entered. A progression due shows as alcancada.
-Regime RecordedRegime(const CaseExecutionAnswer& answer) {
-    Regime regime = answer.InitialRegime;
-    for (const RegimeChange& change : answer.Regimes) {
-        if (change.From <= answer.CalculationDate &&
-            change.Cause != RegimeChangeCause::ProgressionDue) {
-            regime = change.To;
-        }
-    }
-    return regime;
-}
-
-JsonValue NotesJson(const CaseExecutionAnswer& answer, Regime recorded) {
-    JsonValue notes = JsonTexts(answer.Notes);
-    if (recorded != answer.CurrentRegime) {
-        notes.push_back(JsonText(kNoteRecordedRegime));
-    }
-    return notes;
-}
-
 // A progression taken as not granted (a falta before any was entered) is left out: the
 // notes say why.
 JsonValue ProgressionsJson(const std::vector<ProgressionStep>& steps) {
@@ -104,7 +74,6 @@ JsonValue AlternativesJson(const std::vector<ImputationAlternative>& alternative
 } // namespace
 
 JsonValue CaseExecutionJson(const CaseExecutionAnswer& answer) {
-    const Regime recorded = RecordedRegime(answer);
     JsonValue object = JsonValue::object();
     object["convencao"] = JsonText(DocumentName(answer.Convention));
     object["data_calculo"] = JsonDate(answer.CalculationDate);
@@ -112,7 +81,7 @@ JsonValue CaseExecutionJson(const CaseExecutionAnswer& answer) {
     object["cumprido_dias"] = answer.ServedDays;
     object["remicao_dias"] = answer.RemicaoDays;
     object["restante_dias"] = answer.RemainingDays;
-    object["regime_atual"] = JsonText(DocumentName(recorded));
+    object["regime_atual"] = JsonText(DocumentName(answer.CurrentRegime));
     object["data_base"] = JsonDate(answer.DataBase);
     object["data_base_motivo"] = JsonText(answer.DataBaseReasonText);
     object["progressoes"] = ProgressionsJson(answer.Progressions);
@@ -125,7 +94,7 @@ JsonValue CaseExecutionJson(const CaseExecutionAnswer& answer) {
     object["integralmente_cumprida"] = answer.FullyServed;
     object["imputacao"] = ImputationJson(answer.Imputation);
     object["alternativas"] = AlternativesJson(answer.Alternatives);
-    object["notas"] = NotesJson(answer, recorded);
+    object["notas"] = JsonTexts(answer.Notes);
     return object;
 }
 

@@ -477,10 +477,22 @@ void CaseExecution::FindDataBase() {
             m_answer.DataBaseReasonText = DataBaseReasonText(change, m_answer);
         }
     }
+    // law.md 10 names the current regime without saying whether a progression due and not
+    // entered changes it: the regime is the one recorded (the initial one, the progressions
+    // entered, the regressions), as a falta that finds a progression not entered takes it;
+    // the regime the progressions due lead to is given beside it.
+    m_answer.CurrentRegime = m_answer.InitialRegime;
+    m_answer.RegimeDue = m_answer.InitialRegime;
     for (const RegimeChange& change : m_answer.Regimes) {
         if (change.From <= date) {
-            m_answer.CurrentRegime = change.To;
+            m_answer.RegimeDue = change.To;
+            if (change.Cause != RegimeChangeCause::ProgressionDue) {
+                m_answer.CurrentRegime = change.To;
+            }
         }
+    }
+    if (m_answer.RegimeDue != m_answer.CurrentRegime) {
+        m_answer.Notes.emplace_back(kNoteRecordedRegime);
     }
 }
 

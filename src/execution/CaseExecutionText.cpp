@@ -478,8 +478,14 @@ void ExecutionWriter::AddState() {
     } else if (!m_answer.Serving) {
         text += "Fora do cumprimento: as datas aguardam o retorno ao cumprimento. ";
     }
-    text += "Regime atual: " + std::string(RegimeName(m_answer.CurrentRegime)) +
-            ". Data-base: " + Date(m_answer.DataBase) + ", " + m_answer.DataBaseReasonText + ".";
+    text += "Regime atual: " + std::string(RegimeName(m_answer.CurrentRegime));
+    if (m_answer.RegimeDue != m_answer.CurrentRegime) {
+        text += "; pelas progress\xF5"
+                "es alcan\xE7"
+                "adas, o " +
+                std::string(RegimeName(m_answer.RegimeDue));
+    }
+    text += ". Data-base: " + Date(m_answer.DataBase) + ", " + m_answer.DataBaseReasonText + ".";
     std::vector<std::string> imputed;
     for (const ImputedTime& time : m_answer.Imputation) {
         imputed.push_back(ConvictionLabel(m_answer, time.Conviction) + ", " +

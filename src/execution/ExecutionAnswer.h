@@ -168,7 +168,8 @@ struct CaseExecutionAnswer {
     RegimeAnswer RegimeOfSum;                // law.md 3 for the sum, when not entered
     long long SumBeforeServing = 0;          // the terms the regime of the sum is fixed on
     std::optional<DayNumber> LatestTransito; // the one whose time served comes off
-    Regime CurrentRegime = Regime::Fechado;  // regime_atual
+    Regime CurrentRegime = Regime::Fechado;  // regime_atual: the last one recorded
+    Regime RegimeDue = Regime::Fechado;      // with the progressions due, entered or not
     bool Serving = true;                     // in a period at the date of the calculation
     DayNumber DataBase = 0;                  // data_base
     std::string DataBaseReasonText;          // data_base_motivo

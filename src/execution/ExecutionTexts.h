@@ -73,6 +73,12 @@ inline constexpr std::string_view kSumBeyondCalendar =
 
 // ---- Readings the answers rest on ----------------------------------------------------------
 
+inline constexpr std::string_view kNoteRecordedRegime =
+    "Regime atual: o \xFAltimo registrado (o inicial, as progress\xF5"
+    "es e as regress\xF5"
+    "es informadas); a progress\xE3o alcan\xE7"
+    "ada e n\xE3o registrada n\xE3o o muda antes de concedida (a lei \xE9 omissa; leitura "
+    "adotada pelo Zarn, como na falta grave que a encontra sem registro).";
 inline constexpr std::string_view kNoteFirstDayAfterGap =
     "Data-base: o primeiro dia de cumprimento, embora o cumprimento tenha sido interrompido e "
     "retomado sem falta grave; a soltura e a nova pris\xE3o n\xE3o reiniciam a contagem (leitura "

@@ -16,7 +16,8 @@ inline constexpr std::string_view kAfterCalculationMessage =
     "data posterior \xE0 data do c\xE1lculo, ";
 inline constexpr std::string_view kBeforeFactMessage = "data anterior \xE0 data do fato";
 inline constexpr std::string_view kBeforeBirthMessage = "data anterior ao nascimento, ";
-inline constexpr std::string_view kPrescriptionTermTooShortMessage = "a pena deve ser de pelo menos 1 dia";
+inline constexpr std::string_view kPrescriptionTermTooShortMessage =
+    "a pena deve ser de pelo menos 1 dia";
 inline constexpr std::string_view kFinalWithoutDecisionMessage =
     "tr\xE2nsito em julgado sem senten\xE7"
     "a ou ac\xF3rd\xE3o condenat\xF3rio antes dele";

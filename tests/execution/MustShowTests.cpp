@@ -1,5 +1,6 @@
 #include "ExecutionCaseBuilder.h"
 #include "execution/CaseExecution.h"
+#include "execution/CaseExecutionText.h"
 #include "law/LegalText.h"
 
 #include <functional>
@@ -141,6 +142,27 @@ TEST(MustShow, EachExampleGivesItsDatesOnTheBase) {
         ASSERT_NE(change, answer.DataBases.rend());
         EXPECT_EQ(change->ServedBefore, row.servedBeforeDataBase);
     }
+}
+
+} // namespace
+} // namespace zarn
+
+namespace zarn {
+namespace {
+
+// At 08/12/2026 both progressions of caso.md's example are due but none was entered: the
+// regime is still the one recorded, fechado, and the text names the one they lead to.
+TEST(MustShow, CurrentRegimeIsTheOneRecorded) {
+    const ExecutionCase question = ExampleOfTheCaseDocument();
+    const CaseExecutionResult result = ComputeCaseExecution(question);
+    ASSERT_TRUE(result.Ok()) << result.Error;
+    EXPECT_EQ(result.Answer.CurrentRegime, Regime::Fechado);
+    EXPECT_EQ(result.Answer.RegimeDue, Regime::Aberto);
+    EXPECT_NE(WriteCaseExecution(result.Answer, question)
+                  .find("Regime atual: fechado; pelas progress\xF5"
+                        "es alcan\xE7"
+                        "adas, o aberto."),
+              std::string::npos);
 }
 
 } // namespace
