@@ -10,7 +10,6 @@
 #include "execution/CaseExecution.h"
 #include "law/LegalText.h"
 #include "support/DateOracle.h"
-#include "widgets/ExecutionTimeline.h"
 #include "widgets/QtText.h"
 #include "widgets/RemicaoCalculator.h"
 
@@ -214,7 +213,7 @@ void CaseExecutionTimelineTest::APagePaintsWhatTheWidgetShows() {
     // The fechado stretch is painted in its colour in the middle of its segment.
     const QRectF first = drawing.Segments.front().Rect;
     QCOMPARE(page.pixelColor(first.center().toPoint()),
-             ExecutionTimeline::RegimeColour(Regime::Fechado));
+             CaseExecutionTimeline::RegimeColour(Regime::Fechado));
 }
 
 void CaseExecutionTimelineTest::WithoutAnAnswerOnlyTheLegend() {
