@@ -1,6 +1,7 @@
 # Helpers that register Zarn's tests with CTest. Every test includes what the tests share
 # from tests/ ("support/ModalWatch.h") and reuses the precompiled headers of its kind.
 find_package(GTest REQUIRED)
+find_package(nlohmann_json REQUIRED)
 find_package(Qt6 REQUIRED COMPONENTS Core Test Widgets)
 include(GoogleTest)
 
@@ -18,9 +19,11 @@ function(zarn_add_gtest name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   zarn_target_warnings(${name})
   if(ARG_QT)
-    zarn_reuse_pch(${name} zarn_gtest_qt_pch_donor ZARN_GTEST_PCH_HEADERS GTest::gtest Qt6::Core)
+    zarn_reuse_pch(${name} zarn_gtest_qt_pch_donor ZARN_GTEST_PCH_HEADERS GTest::gtest Qt6::Core
+      nlohmann_json::nlohmann_json)
   else()
-    zarn_reuse_pch(${name} zarn_gtest_pch_donor ZARN_GTEST_PCH_HEADERS GTest::gtest)
+    zarn_reuse_pch(${name} zarn_gtest_pch_donor ZARN_GTEST_PCH_HEADERS GTest::gtest
+      nlohmann_json::nlohmann_json)
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}")

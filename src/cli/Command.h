@@ -5,8 +5,6 @@
 // in CommandTable.cpp lists them. Texts are Windows-1252; the command line shows them in
 // UTF-8.
 
-#include "caso/JsonText.h"
-
 #include <iosfwd>
 #include <optional>
 #include <span>
@@ -65,9 +63,6 @@ const Command* FindCommand(std::string_view name);
 
 // The one-line result of a command that writes a single line.
 CommandResult SingleLine(std::string line, int exitCode);
-
-// The one-line result of a command that writes a JSON value (--json).
-CommandResult JsonLine(const JsonValue& value);
 
 // The result of a command that writes a text: one output line for each of its lines.
 CommandResult TextLines(const std::string& text);

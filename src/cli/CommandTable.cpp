@@ -1,6 +1,5 @@
 #include "cli/Command.h"
 #include "cli/Commands.h"
-#include "engine/CodePage.h"
 
 #include <array>
 #include <functional>
@@ -30,12 +29,6 @@ CommandResult SingleLine(std::string line, int exitCode) {
     result.Out.push_back(std::move(line));
     result.ExitCode = exitCode;
     return result;
-}
-
-CommandResult JsonLine(const JsonValue& value) {
-    const std::string utf8 = WriteJsonLine(value);
-    // Every text of the value came from the program's code page, so it goes back whole.
-    return SingleLine(Cp1252FromUtf8(utf8).value_or(utf8), kExitResult);
 }
 
 CommandResult TextLines(const std::string& text) {

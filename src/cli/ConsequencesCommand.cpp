@@ -5,6 +5,7 @@
 #include "caso/AnswerJson.h"
 #include "cli/CaseFactsOptions.h"
 #include "cli/Commands.h"
+#include "cli/JsonLine.h"
 #include "cli/TermArguments.h"
 #include "law/Consequences.h"
 #include "law/ConsequencesText.h"

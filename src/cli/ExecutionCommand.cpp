@@ -10,6 +10,7 @@
 #include "cli/CaseFactsOptions.h"
 #include "cli/Commands.h"
 #include "cli/FieldEntry.h"
+#include "cli/JsonLine.h"
 #include "cli/TermArguments.h"
 #include "dates/DateSettings.h"
 #include "execution/CaseExecution.h"

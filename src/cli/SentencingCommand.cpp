@@ -5,6 +5,7 @@
 #include "cli/CaseArguments.h"
 #include "cli/CaseDocumentFile.h"
 #include "cli/Commands.h"
+#include "cli/JsonLine.h"
 #include "sentencing/Sentencing.h"
 #include "sentencing/SentencingText.h"
 

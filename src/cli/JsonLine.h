@@ -1,0 +1,13 @@
+#pragma once
+
+// The result of a subcommand's --json: the value on one line. Apart from Command.h so that
+// only the subcommands that write JSON compile the JSON library.
+
+#include "caso/JsonText.h"
+#include "cli/Command.h"
+
+namespace zarn {
+
+CommandResult JsonLine(const JsonValue& value);
+
+} // namespace zarn
