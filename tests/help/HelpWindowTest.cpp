@@ -140,6 +140,7 @@ void TestHelpWindow::ContextShowsItsTopic_data() {
                                          "Execução penal: progressão, livramento e término");
     QTest::newRow("24 prescription")
         << 24 << "prescricao.html" << QStringLiteral("Prescrição pelas datas do processo");
+    QTest::newRow("25 dosimetria") << 25 << "dosimetria.html" << QStringLiteral("Dosimetria");
 }
 
 void TestHelpWindow::ContextShowsItsTopic() {
