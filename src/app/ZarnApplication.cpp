@@ -1,6 +1,7 @@
 #include "app/ZarnApplication.h"
 
 #include "app/ErrorBox.h"
+#include "app/RecoveryOffer.h"
 #include "app/RegionalDates.h"
 #include "app/StartupReport.h"
 #include "app/ZarnStyle.h"
@@ -15,9 +16,11 @@
 #include "help/HelpViewerEngine.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/QtText.h"
+#include "widgets/RecoveryStore.h"
 
 #include <QEvent>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -57,6 +60,7 @@ ZarnApplication::~ZarnApplication() {
     m_form3.reset();
     m_aboutBox.reset();
     m_form1.reset();
+    m_recovery.reset();
     SetErrorReporter({});
     SetHelp(nullptr);
     m_helpKey.reset();
@@ -149,9 +153,32 @@ bool ZarnApplication::eventFilter(QObject* watched, QEvent* event) {
     return QApplication::eventFilter(watched, event);
 }
 
+void ZarnApplication::StartRecovery() {
+    if (!m_recovery) {
+        m_recovery = std::make_unique<RecoveryStore>();
+        connect(m_recovery.get(), &RecoveryStore::CopyFailed, this, [this](const QString& message) {
+            // Once: the next change would say it again every few seconds.
+            if (!m_copyFailureShown && m_form1) {
+                m_copyFailureShown = true;
+                QMessageBox::warning(m_form1.get(), ToQString(kApplicationTitle), message);
+            }
+        });
+    }
+    m_form1->Case().SetRecovery(m_recovery.get());
+}
+
+void ZarnApplication::OfferRecovery() {
+    if (m_recovery && m_form1) {
+        zarn::OfferRecovery(*m_recovery, *m_form1);
+    }
+}
+
 int ZarnApplication::Run() {
     CreateWindows();
     ShowMainWindow();
+    StartRecovery();
+    // Once the loop runs, over the main window on screen.
+    QTimer::singleShot(0, this, [this] { OfferRecovery(); });
     return exec();
 }
 

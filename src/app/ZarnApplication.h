@@ -1,7 +1,8 @@
 #pragma once
 
 // The application: its title, the help file name, the regional date settings, the three
-// windows and the message loop. Closing the main window in any way ends the program; the
+// windows, the recovery copies of the case and the message loop. Closing the main window in
+// any way ends the program (once any unsaved changes of the case have been asked about); the
 // about box and the calendar window only hide when closed.
 
 #include <QApplication>
@@ -14,6 +15,7 @@ class HelpBridge;
 class HelpEngine;
 class HelpKey;
 class HelpViewerEngine;
+class RecoveryStore;
 class TAboutBox;
 class TForm1;
 class TForm3;
@@ -33,7 +35,8 @@ public:
     ZarnApplication(int& argc, char** argv, std::unique_ptr<zarn::HelpEngine> helpEngine);
     ~ZarnApplication() override;
 
-    // Creates the windows, shows the main window and runs the message loop to its end.
+    // Creates the windows, shows the main window, keeps recovery copies of the case, offers
+    // those a crashed session left, and runs the message loop to its end.
     int Run();
 
     // The main window, the about box, then the calendar window; none is shown. They live
@@ -42,6 +45,13 @@ public:
     // Shows only the main window, centred on the screen; every window gets the program's
     // icon once the main window is on screen.
     void ShowMainWindow();
+
+    // From now on the main window's case keeps a recovery copy of its unsaved changes in the
+    // user's data folder (RecoveryStore). A copy that cannot be written is said once.
+    void StartRecovery();
+    // Offers the copies a crashed session left (RecoveryOffer.h); nothing without any.
+    void OfferRecovery();
+    RecoveryStore* Recovery() const { return m_recovery.get(); }
 
     TForm1* Form1() const { return m_form1.get(); }
     TAboutBox* AboutBox() const { return m_aboutBox.get(); }
@@ -78,6 +88,9 @@ private:
     HelpViewerEngine* m_viewerEngine = nullptr;
     std::unique_ptr<HelpBridge> m_helpBridge;
     std::unique_ptr<HelpKey> m_helpKey;
+    // Outlives the windows, whose case writes to it.
+    std::unique_ptr<RecoveryStore> m_recovery;
+    bool m_copyFailureShown = false;
     // Destroyed in the reverse order of creation.
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;

@@ -8,6 +8,7 @@
 #include "cli/CaseArguments.h"
 #include "cli/CaseDocumentFile.h"
 #include "cli/CaseFactsOptions.h"
+#include "cli/CasePdf.h"
 #include "cli/Commands.h"
 #include "cli/FieldEntry.h"
 #include "cli/JsonLine.h"
@@ -34,11 +35,13 @@ constexpr std::array kOwnFlags{OtherFlag{kRegimeFlag, true}, OtherFlag{kRemicaoF
                                OtherFlag{kContagemFlag, true}, OtherFlag{kJsonFlag, false}};
 constexpr std::string_view kCaseFlag = "--caso";
 constexpr std::array kCaseSwitches{kJsonFlag};
+constexpr std::array kCaseValues{kPdfFlag};
 // Both forms, the second on a usage line of its own, indented as the usage indents each
 // command.
-constexpr std::string_view kSynopsis = "ANOS MESES DIAS INICIO [fatos do caso] [--regime R] "
-                                       "[--remicao N] [--contagem C] [--json]\n"
-                                       "     zarn-calc execucao --caso ARQUIVO [--json]";
+constexpr std::string_view kSynopsis =
+    "ANOS MESES DIAS INICIO [fatos do caso] [--regime R] "
+    "[--remicao N] [--contagem C] [--json]\n"
+    "     zarn-calc execucao --caso ARQUIVO [--json] [--pdf ARQUIVO]";
 constexpr std::string_view kNoSection =
     "o documento n\xE3o tem condena\xE7\xF5"
     "es, per\xED"
@@ -176,7 +179,7 @@ std::optional<CommandResult> Run(const CommandArguments& args) {
 // The convictions, periods and events of a case document: the document's refusals and the
 // execution's, each by its place, are input errors.
 std::optional<CommandResult> RunCase(const CommandArguments& args, std::istream& in) {
-    const CaseArgumentsReading arguments = ReadCaseArguments(args, kCaseSwitches);
+    const CaseArgumentsReading arguments = ReadCaseArguments(args, kCaseSwitches, kCaseValues);
     if (!arguments.Arguments) {
         return arguments.Fault;
     }
@@ -192,6 +195,15 @@ std::optional<CommandResult> RunCase(const CommandArguments& args, std::istream&
     const CaseExecutionResult result = ComputeCaseExecution(*input);
     if (!result.Ok()) {
         return CaseFileFault(read.File, result.Error);
+    }
+    if (const std::optional<std::string> pdf = read.Value(kPdfFlag)) {
+        const CaseDocument& document = *file.Document;
+        CommandResult written = WriteCasePdf(*pdf, read.File, [&] {
+            return ExecutionCaseReport(document, ReportName(document, read.File));
+        });
+        if (written.ExitCode != kExitResult || !read.Has(kJsonFlag)) {
+            return written;
+        }
     }
     if (read.Has(kJsonFlag)) {
         return JsonLine(CaseExecutionJson(result.Answer));
@@ -211,7 +223,7 @@ std::optional<CommandResult> RunEitherForm(const CommandArguments& args, std::is
 const Command& ExecutionCommand() {
     static const std::string help = std::string(kHelpLead) + std::string(kCaseFactsFlagsHelp) +
                                     std::string(kHelpOwn) + std::string(kCaseFlagHelp) +
-                                    std::string(kHelpJson);
+                                    std::string(kHelpJson) + std::string(kPdfFlagHelp);
     static const Command command{"execucao", kSynopsis, help, false, &Run, &RunEitherForm};
     return command;
 }

@@ -4,6 +4,7 @@
 #include "caso/PrescriptionAnswerJson.h"
 #include "cli/CaseArguments.h"
 #include "cli/CaseDocumentFile.h"
+#include "cli/CasePdf.h"
 #include "cli/Commands.h"
 #include "cli/JsonLine.h"
 #include "prescription/Prescription.h"
@@ -16,7 +17,8 @@ namespace {
 
 constexpr std::string_view kJsonFlag = "--json";
 constexpr std::array kSwitches{kJsonFlag};
-constexpr std::string_view kSynopsis = "--caso ARQUIVO [--json]";
+constexpr std::array kValues{kPdfFlag};
+constexpr std::string_view kSynopsis = "--caso ARQUIVO [--json] [--pdf ARQUIVO]";
 constexpr std::string_view kNoSection =
     "o documento n\xE3o tem a se\xE7\xE3o \"prescricao\", que este comando analisa";
 
@@ -35,7 +37,7 @@ constexpr std::string_view kHelpJson =
     "                            e notas)\n";
 
 std::optional<CommandResult> Run(const CommandArguments& args, std::istream& in) {
-    const CaseArgumentsReading arguments = ReadCaseArguments(args, kSwitches);
+    const CaseArgumentsReading arguments = ReadCaseArguments(args, kSwitches, kValues);
     if (!arguments.Arguments) {
         return arguments.Fault;
     }
@@ -52,6 +54,15 @@ std::optional<CommandResult> Run(const CommandArguments& args, std::istream& in)
     if (!outcome.Ok()) {
         return CaseFileFault(read.File, outcome.Error);
     }
+    if (const std::optional<std::string> pdf = read.Value(kPdfFlag)) {
+        const CaseDocument& document = *file.Document;
+        CommandResult written = WriteCasePdf(*pdf, read.File, [&] {
+            return PrescriptionCaseReport(document, ReportName(document, read.File));
+        });
+        if (written.ExitCode != kExitResult || !read.Has(kJsonFlag)) {
+            return written;
+        }
+    }
     if (read.Has(kJsonFlag)) {
         return JsonLine(PrescriptionReportJson(outcome.Report));
     }
@@ -61,8 +72,8 @@ std::optional<CommandResult> Run(const CommandArguments& args, std::istream& in)
 } // namespace
 
 const Command& PrescriptionCommand() {
-    static const std::string help =
-        std::string(kHelpLead) + std::string(kCaseFlagHelp) + std::string(kHelpJson);
+    static const std::string help = std::string(kHelpLead) + std::string(kCaseFlagHelp) +
+                                    std::string(kHelpJson) + std::string(kPdfFlagHelp);
     static const Command command{"prescricao", kSynopsis, help, false, nullptr, &Run};
     return command;
 }

@@ -4,6 +4,7 @@
 #include "caso/SentencingAnswerJson.h"
 #include "cli/CaseArguments.h"
 #include "cli/CaseDocumentFile.h"
+#include "cli/CasePdf.h"
 #include "cli/Commands.h"
 #include "cli/JsonLine.h"
 #include "sentencing/Sentencing.h"
@@ -17,7 +18,8 @@ namespace {
 constexpr std::string_view kJsonFlag = "--json";
 constexpr std::string_view kInWordsFlag = "--extenso";
 constexpr std::array kSwitches{kJsonFlag, kInWordsFlag};
-constexpr std::string_view kSynopsis = "--caso ARQUIVO [--extenso] [--json]";
+constexpr std::array kValues{kPdfFlag};
+constexpr std::string_view kSynopsis = "--caso ARQUIVO [--extenso] [--json] [--pdf ARQUIVO]";
 constexpr std::string_view kNoSection =
     "o documento n\xE3o tem a se\xE7\xE3o \"dosimetria\", que este comando analisa";
 
@@ -39,7 +41,7 @@ constexpr std::string_view kHelpOwn =
     "                            null), pena_final e notas\n";
 
 std::optional<CommandResult> Run(const CommandArguments& args, std::istream& in) {
-    const CaseArgumentsReading arguments = ReadCaseArguments(args, kSwitches);
+    const CaseArgumentsReading arguments = ReadCaseArguments(args, kSwitches, kValues);
     if (!arguments.Arguments) {
         return arguments.Fault;
     }
@@ -57,6 +59,15 @@ std::optional<CommandResult> Run(const CommandArguments& args, std::istream& in)
         return CaseFileFault(read.File, answer.Erro);
     }
     const bool inWords = read.Has(kInWordsFlag);
+    if (const std::optional<std::string> pdf = read.Value(kPdfFlag)) {
+        const CaseDocument& document = *file.Document;
+        CommandResult written = WriteCasePdf(*pdf, read.File, [&] {
+            return SentencingCaseReport(document, ReportName(document, read.File), inWords);
+        });
+        if (written.ExitCode != kExitResult || !read.Has(kJsonFlag)) {
+            return written;
+        }
+    }
     if (read.Has(kJsonFlag)) {
         return JsonLine(SentencingAnswerJson(answer, inWords));
     }
@@ -66,8 +77,8 @@ std::optional<CommandResult> Run(const CommandArguments& args, std::istream& in)
 } // namespace
 
 const Command& SentencingCommand() {
-    static const std::string help =
-        std::string(kHelpLead) + std::string(kCaseFlagHelp) + std::string(kHelpOwn);
+    static const std::string help = std::string(kHelpLead) + std::string(kCaseFlagHelp) +
+                                    std::string(kHelpOwn) + std::string(kPdfFlagHelp);
     static const Command command{"dosimetria", kSynopsis, help, false, nullptr, &Run};
     return command;
 }

@@ -14,7 +14,6 @@
 #include "widgets/FocusedSelection.h"
 #include "widgets/FormFonts.h"
 #include "widgets/FormLayout.h"
-#include "widgets/Guarded.h"
 #include "widgets/MaskedField.h"
 #include "widgets/NoticeBar.h"
 #include "widgets/NoticeField.h"
@@ -270,10 +269,8 @@ void MainFormBuilder::CreateToolsMenu() {
     m_form.FerramentasExecucao =
         AddTool("FerramentasExecucao", kExecutionCaption, kExecutionHelpContext);
     // Prescrição: the prescription of each crime by the dates of its process.
-    QAction* prescricao =
+    m_form.FerramentasPrescricao =
         AddTool("FerramentasPrescricao", kPrescriptionCaption, kPrescriptionHelpContext);
-    QObject::connect(prescricao, &QAction::triggered, &m_form,
-                     Guarded([form = &m_form] { PrescriptionWindow::OpenFor(form); }));
     // Dosimetria: the three phases of each crime and the concurso.
     m_form.FerramentasDosimetria =
         AddTool("FerramentasDosimetria", kSentencingCaption, kSentencingHelpContext);

@@ -8,9 +8,12 @@
 #include "engine/Texts.h"
 #include "forms/AppliedFractionWindow.h"
 #include "forms/CalculationRecordWindow.h"
+#include "forms/CaseParts.h"
+#include "forms/CaseWindowLink.h"
 #include "forms/ConsequencesWindow.h"
 #include "forms/ExecutionWindow.h"
 #include "forms/MainFormBuilder.h"
+#include "forms/PrescriptionWindow.h"
 #include "forms/SentencingWindow.h"
 #include "forms/Unit3.h"
 #include "help/HelpContext.h"
@@ -27,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QPushButton>
 
@@ -64,6 +68,9 @@ TForm1::~TForm1() {
     // The dosimetria writes the facts and the record.
     delete m_sentencing;
     m_sentencing = nullptr;
+    // The three share the case, a member too.
+    delete m_prescription;
+    m_prescription = nullptr;
 }
 
 void TForm1::SetAboutBox(QDialog* aboutBox) {
@@ -106,6 +113,7 @@ void TForm1::ConnectHandlers() {
     onTrigger(FerramentasFracao, &TForm1::FerramentasFracaoExecute);
     onTrigger(FerramentasConsequencias, &TForm1::FerramentasConsequenciasExecute);
     onTrigger(FerramentasExecucao, &TForm1::FerramentasExecucaoExecute);
+    onTrigger(FerramentasPrescricao, &TForm1::FerramentasPrescricaoExecute);
     onTrigger(FerramentasDosimetria, &TForm1::FerramentasDosimetriaExecute);
 
     for (MaskedField* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5}) {
@@ -128,6 +136,18 @@ bool TForm1::event(QEvent* event) {
         return true;
     }
     return QMainWindow::event(event);
+}
+
+// Closing the window ends the program, and with it the case: unsaved changes are asked
+// about once, whichever analysis windows show them.
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool mayClose = true;
+    Guarded([this, &mayClose] { mayClose = m_caseCommands.MayCloseProgram(this); })();
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 // ----- Fields, reports and the default button -------------------------------------------
@@ -342,8 +362,17 @@ void TForm1::FerramentasConsequenciasExecute() {
 void TForm1::FerramentasExecucaoExecute() {
     if (!m_execution) {
         m_execution = new ExecutionWindow(m_sharedFacts, this);
+        CaseWindowLink::Join(*m_execution, m_caseCommands, ExecutionPart(*m_execution));
     }
     m_execution->Open(LastResultTerm(m_state), CurrentDate());
+}
+
+void TForm1::FerramentasPrescricaoExecute() {
+    const bool first = !m_prescription;
+    m_prescription = PrescriptionWindow::OpenFor(this);
+    if (first) {
+        CaseWindowLink::Join(*m_prescription, m_caseCommands, PrescriptionPart(*m_prescription));
+    }
 }
 
 void TForm1::FerramentasDosimetriaExecute() {
@@ -359,8 +388,22 @@ void TForm1::FerramentasDosimetriaExecute() {
                 });
         connect(m_sentencing, &SentencingWindow::StepsRecorded, this,
                 Guarded([this] { FerramentasMemoriaExecute(); }));
+        CaseWindowLink::Join(*m_sentencing, m_caseCommands, SentencingPart(*m_sentencing));
     }
     m_sentencing->Open();
+}
+
+void TForm1::ShowCaseWindows() {
+    const CaseDocument& document = m_case.Document();
+    if (document.Execution) {
+        FerramentasExecucaoExecute();
+    }
+    if (document.Prescription) {
+        FerramentasPrescricaoExecute();
+    }
+    if (document.Sentencing) {
+        FerramentasDosimetriaExecute();
+    }
 }
 
 } // namespace zarn

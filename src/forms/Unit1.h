@@ -2,13 +2,16 @@
 
 // The main window "Zarn": the five masked input fields of a calculation, the result field,
 // the six command buttons, the menu Sair / Editar / Ferramentas / Ajuda and the status bar.
-// The calculation record and the written record of the chain live beside the window for
-// as long as it does.
+// The calculation record, the written record of the chain and the case that the execution,
+// prescription and dosimetria windows share live beside the window for as long as it does;
+// closing the window with unsaved changes of the case asks first (CaseCommands.h).
 
 #include "engine/CalcFlow.h"
 #include "engine/CalcRecord.h"
 #include "engine/CalcState.h"
+#include "forms/CaseCommands.h"
 #include "law/CaseFacts.h"
+#include "widgets/CaseSession.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -31,6 +34,7 @@ class DialogKeys;
 class ExecutionWindow;
 class MaskedField;
 class NoticeBar;
+class PrescriptionWindow;
 class ResultField;
 class SentencingWindow;
 class TForm3;
@@ -69,6 +73,15 @@ public:
     ConsequencesWindow* Consequences() const { return m_consequences; }
     // The window of Ferramentas > Dosimetria; null until its first opening.
     SentencingWindow* Sentencing() const { return m_sentencing; }
+    // The window of Ferramentas > Prescrição; null until its first opening.
+    PrescriptionWindow* Prescription() const { return m_prescription; }
+
+    // The case the execution, prescription and dosimetria windows share, and the commands of
+    // their Caso menu.
+    CaseSession& Case() { return m_case; }
+    CaseCommands& CaseMenuCommands() { return m_caseCommands; }
+    // Opens the analysis windows of the sections the case holds (after a recovery, say).
+    void ShowCaseWindows();
 
     // The facts of the case that the consequences and the execution windows share: each
     // shows them when it opens and writes them back whenever they change there.
@@ -111,6 +124,7 @@ public:
     QAction* FerramentasFracao = nullptr;        // Fração aplicada
     QAction* FerramentasConsequencias = nullptr; // Consequências da pena
     QAction* FerramentasExecucao = nullptr;      // Execução penal
+    QAction* FerramentasPrescricao = nullptr;    // Prescrição
     QAction* FerramentasDosimetria = nullptr;    // Dosimetria
     QMenu* Contedo1 = nullptr;                   // the Ajuda menu
     QAction* N1 = nullptr;                       // separator above Sobre...
@@ -135,6 +149,8 @@ public:
     void FerramentasConsequenciasExecute();
     // Ferramentas > Execução penal
     void FerramentasExecucaoExecute();
+    // Ferramentas > Prescrição
+    void FerramentasPrescricaoExecute();
     // Ferramentas > Dosimetria
     void FerramentasDosimetriaExecute();
 
@@ -143,6 +159,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ConnectHandlers();
@@ -174,6 +191,9 @@ private:
     ConsequencesWindow* m_consequences = nullptr;
     ExecutionWindow* m_execution = nullptr;
     SentencingWindow* m_sentencing = nullptr;
+    PrescriptionWindow* m_prescription = nullptr;
+    CaseSession m_case;
+    CaseCommands m_caseCommands{m_case};
 };
 
 } // namespace zarn

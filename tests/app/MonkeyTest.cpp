@@ -204,6 +204,10 @@ void MonkeyTest::initTestCase() {
     m_verbose = EnvironmentNumber("ZARN_MONKEY_VERBOSE", 0) == 1;
     g_previousMessageHandler = qInstallMessageHandler(DropPlatformNotes);
     m_watch = std::make_unique<testing::ModalWatch>();
+    // Unsaved changes of the case are let go, so that closing the main window still ends the
+    // program.
+    m_watch->Answer(QStringLiteral("Altera\u00e7\u00f5es n\u00e3o salvas"),
+                    QStringLiteral("Descartar"));
     m_clock.start();
 }
 

@@ -424,10 +424,11 @@ TEST(CaseCommands, MalformedArgumentsAreUsageErrors) {
 TEST(CaseCommands, HelpNamesTheCommandsAndTheirOptions) {
     const std::string help = RunWith({"--help"}).Out;
     for (const std::string line :
-         {"zarn-calc prescricao --caso ARQUIVO [--json]\n",
-          "     zarn-calc execucao --caso ARQUIVO [--json]\n",
-          "zarn-calc dosimetria --caso ARQUIVO [--extenso] [--json]\n", "  prescricao\n",
-          "  dosimetria\n", "--caso ARQUIVO  o documento"}) {
+         {"zarn-calc prescricao --caso ARQUIVO [--json] [--pdf ARQUIVO]\n",
+          "     zarn-calc execucao --caso ARQUIVO [--json] [--pdf ARQUIVO]\n",
+          "zarn-calc dosimetria --caso ARQUIVO [--extenso] [--json] [--pdf ARQUIVO]\n",
+          "  prescricao\n", "  dosimetria\n", "--caso ARQUIVO  o documento",
+          "--pdf ARQUIVO   grava o relat"}) {
         EXPECT_NE(help.find(line), std::string::npos) << line;
     }
 }
