@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (const auto make :
          {zarn::MakeCaseFileWriterTest, zarn::MakeCaseFileReaderTest, zarn::MakeRecoveryStoreTest,
-          zarn::MakeRecentCasesTest, zarn::MakeAnalysisReportTest}) {
+          zarn::MakeRecentCasesTest, zarn::MakeAnalysisReportTest, zarn::MakeCaseSessionTest}) {
         const std::unique_ptr<QObject> test = make();
         failures += QTest::qExec(test.get(), argc, argv);
     }

@@ -13,5 +13,6 @@ std::unique_ptr<QObject> MakeCaseFileReaderTest();
 std::unique_ptr<QObject> MakeRecoveryStoreTest();
 std::unique_ptr<QObject> MakeRecentCasesTest();
 std::unique_ptr<QObject> MakeAnalysisReportTest();
+std::unique_ptr<QObject> MakeCaseSessionTest();
 
 } // namespace zarn
