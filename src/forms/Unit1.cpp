@@ -395,13 +395,16 @@ void TForm1::FerramentasDosimetriaExecute() {
 
 void TForm1::ShowCaseWindows() {
     const CaseDocument& document = m_case.Document();
-    if (document.Execution) {
+    const CaseDocument empty;
+    if (document.Execution || document.CalculationDate || document.Convention != empty.Convention ||
+        document.Options.Execution != empty.Options.Execution) {
         FerramentasExecucaoExecute();
     }
-    if (document.Prescription) {
+    if (document.Prescription || document.Birth || document.CalculationDate ||
+        document.Options.ConfirmingAcordaoInterrupts != empty.Options.ConfirmingAcordaoInterrupts) {
         FerramentasPrescricaoExecute();
     }
-    if (document.Sentencing) {
+    if (document.Sentencing || document.Options.Sentencing != empty.Options.Sentencing) {
         FerramentasDosimetriaExecute();
     }
 }

@@ -80,7 +80,7 @@ public:
     // their Caso menu.
     CaseSession& Case() { return m_case; }
     CaseCommands& CaseMenuCommands() { return m_caseCommands; }
-    // Opens the analysis windows of the sections the case holds (after a recovery, say).
+    // Opens the analysis windows that show something the case holds (after a recovery, say).
     void ShowCaseWindows();
 
     // The facts of the case that the consequences and the execution windows share: each
