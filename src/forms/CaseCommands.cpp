@@ -252,15 +252,24 @@ CaseCommands::Answer CaseCommands::AskToSave(QWidget* from) {
     }
 }
 
+// The case's folder (the user's own for a new case) and "<case> - <analysis>.<extension>";
+// a case with no name yet leaves its file's name to the user.
 QString CaseCommands::SuggestedFile(const QString& extension, const QString& title) const {
     const QString folder = m_session.FilePath().isEmpty()
                                ? QDir::homePath()
                                : QFileInfo(m_session.FilePath()).absolutePath();
-    QString name = FileNameOf(m_session.Name());
-    if (!title.isEmpty()) {
-        name += ToQString(kFileNameSeparator) + FileNameOf(title);
+    QStringList parts;
+    const QString name = ToQString(ReportCaseName(m_session.Document(), m_session.FilePath()));
+    for (const QString& part : {name, title}) {
+        if (!part.isEmpty()) {
+            parts << FileNameOf(part);
+        }
     }
-    return folder + QLatin1Char('/') + name + QLatin1Char('.') + extension;
+    if (parts.isEmpty()) {
+        return folder + QLatin1Char('/');
+    }
+    return folder + QLatin1Char('/') + parts.join(ToQString(kFileNameSeparator)) +
+           QLatin1Char('.') + extension;
 }
 
 } // namespace zarn
