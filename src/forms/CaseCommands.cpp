@@ -117,13 +117,19 @@ void CaseCommands::Open(QWidget* from) {
 }
 
 void CaseCommands::OpenFile(QWidget* from, const QString& path) {
-    const CaseOpening opening = CaseSession::Read(path);
+    CaseOpening opening = CaseSession::Read(path);
     if (!opening.Ok()) {
         Warn(from, kOpenCaption, opening.Message);
         return;
     }
-    if (m_session.Modified() && AskToSave(from) == Answer::Cancelled) {
-        return;
+    if (m_session.Modified()) {
+        const Answer answer = AskToSave(from);
+        if (answer == Answer::Cancelled) {
+            return;
+        }
+        if (answer == Answer::Saved) {
+            opening = CaseSession::Read(path); // the save may have been to that very file
+        }
     }
     m_session.Replace(opening);
     RecentCases().Add(path);

@@ -42,7 +42,9 @@ QMenu* CaseMenu::Install(QWidget& window, CaseCommands& commands,
                          std::function<CaseReportOutcome()> report) {
     auto* bar = new QMenuBar(&window);
     bar->setObjectName(QStringLiteral("CaseMenuBar"));
-    window.layout()->setMenuBar(bar);
+    if (QLayout* layout = window.layout()) {
+        layout->setMenuBar(bar);
+    }
     QMenu* menu = bar->addMenu(ToQString(kMenuTitle));
     menu->setObjectName(QStringLiteral("CaseMenu"));
 

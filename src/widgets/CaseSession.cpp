@@ -133,7 +133,11 @@ FileOutcome CaseSession::Recover(const RecoveredCase& copy) {
     // What Revert goes back to: the case's file as it is now, where it still reads.
     const CaseOpening file = copy.FilePath.isEmpty() ? CaseOpening{} : Read(copy.FilePath);
     m_saved = file.Ok() ? *file.Document : CaseDocument{};
-    Take(*reading.Document, copy.FilePath, *reading.Document != m_saved);
+    const bool modified = *reading.Document != m_saved;
+    if (!modified) {
+        ForgetCopy(); // the file holds it all already
+    }
+    Take(*reading.Document, copy.FilePath, modified);
     return {};
 }
 

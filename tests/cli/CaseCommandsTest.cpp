@@ -412,6 +412,13 @@ TEST(CaseCommands, MalformedArgumentsAreUsageErrors) {
          "zarn-calc: op\xC3\xA7\xC3\xA3o desconhecida: \"--regime\"."},
         {{"execucao", "6", "", "", "10/01/2021", "--caso", file}, "Uso: zarn-calc pena"},
         {{"execucao", "--caso"}, "zarn-calc: falta o arquivo de --caso."},
+        {{"execucao", "--caso", file, "--pdf"}, "zarn-calc: falta o arquivo de --pdf."},
+        {{"prescricao", "--caso", file, "--pdf", "--json"}, "zarn-calc: falta o arquivo de --pdf."},
+        {{"dosimetria", "--caso", file, "--pdf", "a.pdf", "--pdf", "b.pdf"},
+         "zarn-calc: --pdf dado duas vezes."},
+        // The positional form writes no report.
+        {{"execucao", "6", "", "", "10/01/2021", "--pdf", "a.pdf"},
+         "zarn-calc: op\xC3\xA7\xC3\xA3o desconhecida: \"--pdf\"."},
     };
     for (const auto& row : rows) {
         const RunOutput run = RunWith(row.args);
