@@ -5,8 +5,15 @@
 # compiled once. GCC takes a precompiled header only when the defines that reach it match, so
 # each kind of target (Qt libraries, Qt tests, GoogleTest tests) reuses one donor's.
 set(ZARN_QT_PCH_HEADERS
-  <QApplication> <QEvent> <QKeyEvent> <QLabel> <QLineEdit> <QList> <QObject>
-  <QPushButton> <QString> <QStringList> <QWidget> <string> <vector>)
+  <QAbstractItemModel> <QAction> <QApplication> <QCheckBox> <QClipboard> <QComboBox> <QDir>
+  <QEvent> <QFileInfo> <QFormLayout> <QGridLayout> <QHeaderView> <QKeyEvent> <QLabel>
+  <QLineEdit> <QList> <QMenu> <QMessageBox> <QObject> <QPainter> <QPlainTextEdit>
+  <QPushButton> <QScreen> <QSplitter> <QString> <QStringList> <QStyledItemDelegate>
+  <QTableView> <QVBoxLayout> <QWidget> <string> <vector>)
+# The window tests': the same and Qt Test's.
+set(ZARN_QTTEST_PCH_HEADERS ${ZARN_QT_PCH_HEADERS}
+  <QAbstractItemModelTester> <QAccessible> <QMenuBar> <QProcess> <QSignalSpy> <QTemporaryDir>
+  <QTest> <QTimer>)
 set(ZARN_GTEST_PCH_HEADERS <gtest/gtest.h> <nlohmann/json.hpp> <string> <vector>)
 # The JSON library, which every source of the case document includes and which costs more to
 # compile than the source itself.

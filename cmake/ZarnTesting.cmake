@@ -39,8 +39,13 @@ function(zarn_add_qttest name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   zarn_target_warnings(${name})
-  # The Qt libraries' headers: Qt Test's own take defines that name each test's folder.
-  zarn_reuse_pch(${name} zarn_qt_pch_donor ZARN_QT_PCH_HEADERS Qt6::Widgets)
+  # The Qt libraries' headers with Qt Test's, precompiled once for every folder: Qt Test's
+  # defines that name the test's folders (for QFINDTESTDATA, which no test uses) would tie
+  # the precompiled headers to one folder, so they go.
+  set(unnamed_folders -UQT_TESTCASE_BUILDDIR -UQT_TESTCASE_SOURCEDIR)
+  target_compile_options(${name} PRIVATE ${unnamed_folders})
+  zarn_reuse_pch(${name} zarn_qttest_pch_donor ZARN_QTTEST_PCH_HEADERS Qt6::Widgets Qt6::Test)
+  target_compile_options(zarn_qttest_pch_donor PRIVATE ${unnamed_folders})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}" TIMEOUT 300)
 endfunction()
