@@ -1,7 +1,8 @@
 # Two commands set everything up on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts Zarn
-#   make test   installs what is missing, builds and runs the whole suite headless, twice:
-#               the default build, then under AddressSanitizer + UndefinedBehaviorSanitizer
+#   make test   installs what is missing, builds and runs the whole suite headless, then
+#               the pure libraries' tests and the fuzz corpora again under AddressSanitizer
+#               + UndefinedBehaviorSanitizer
 # One more for a release:
 #   make package   builds the Debian package build/package/zarn_<version>_<arch>.deb
 # Further checks, run by hand:
@@ -10,7 +11,8 @@
 #   make bench     builds the benchmarks (Release) and runs them, start-up included
 #   make bench-startup  only the start-up comparison with a minimal Qt window
 #   make monkey    a long run of the monkey test: N seeds of EVENTS random events each
-.PHONY: all deps build run test package fuzz coverage bench bench-startup monkey clean
+#   make test-asan the whole suite under the sanitizers, windows included
+.PHONY: all deps build run test test-asan package fuzz coverage bench bench-startup monkey clean
 
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
@@ -24,11 +26,12 @@ SEED ?= 1
 # make bench-startup LAUNCHES=40: launches of each program.
 LAUNCHES ?= 20
 
-# $(call build_and_test,<preset>): configure, build and run the whole suite of one preset.
+# $(call build_and_test,<configure preset>,<build and test preset>): configure, build and run
+# the suite, or the part of it, that the build and test presets name.
 define build_and_test
 	cmake --preset $(1)
-	cmake --build --preset $(1) -j $(JOBS)
-	ctest --preset $(1) -j $(JOBS)
+	cmake --build --preset $(2) -j $(JOBS)
+	ctest --preset $(2) -j $(JOBS)
 endef
 
 all: build
@@ -41,8 +44,11 @@ build: deps
 	cmake --build --preset $(PRESET) -j $(JOBS)
 
 test: deps
-	$(call build_and_test,default)
-	$(call build_and_test,asan)
+	$(call build_and_test,default,default)
+	$(call build_and_test,asan,asan-sample)
+
+test-asan: deps
+	$(call build_and_test,asan,asan)
 
 run: build
 	@if [ -x $(BUILD_DIR)/src/app/zarn ]; then \

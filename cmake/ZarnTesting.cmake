@@ -9,6 +9,21 @@ include(GoogleTest)
 # locale and the time zone.
 set(ZARN_TEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8;TZ=UTC")
 
+# The sample `make test` runs under the sanitizers (the asan-sample presets): the tests of the
+# pure libraries, where the calculations and the legal analyses live, and the replays of the
+# fuzz corpora. zarn_sanitizer_sample builds them; their CTest cases carry the label
+# "sanitized". The whole suite still builds and runs under the sanitizers with the asan presets.
+add_custom_target(zarn_sanitizer_sample)
+set(ZARN_SANITIZED_LABEL sanitized)
+
+# zarn_sanitizer_sample_includes(<target> <tests...>)
+function(zarn_sanitizer_sample_includes target)
+  add_dependencies(zarn_sanitizer_sample ${target})
+  if(ARGN)
+    set_tests_properties(${ARGN} PROPERTIES LABELS ${ZARN_SANITIZED_LABEL})
+  endif()
+endfunction()
+
 # zarn_add_gtest(<name> SOURCES <files...> LIBS <targets...> [QT])
 # A GoogleTest binary for a pure library; each TEST becomes one CTest case. QT marks a test
 # whose libraries bring in Qt, which compiles against a precompiled header of its own kind.
@@ -25,8 +40,14 @@ function(zarn_add_gtest name)
     zarn_reuse_pch(${name} zarn_gtest_pch_donor ZARN_GTEST_PCH_HEADERS GTest::gtest
       nlohmann_json::nlohmann_json)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}")
+  if(ARG_QT)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}")
+  else()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}" LABELS ${ZARN_SANITIZED_LABEL})
+    zarn_sanitizer_sample_includes(${name})
+  endif()
 endfunction()
 
 # zarn_add_qttest(<name> SOURCES <files...> LIBS <targets...>)

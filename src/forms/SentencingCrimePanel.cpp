@@ -122,8 +122,8 @@ QWidget* SentencingCrimePanel::CreateCrimeTab() {
 
 QWidget* SentencingCrimePanel::CreateModifiersTab() {
     auto* split = new QSplitter(Qt::Horizontal, this);
-    const auto side = [this, split](SentencingModifiersModel* model, std::string_view item,
-                                    std::string_view caption) {
+    const auto side = [split](SentencingModifiersModel* model, std::string_view item,
+                              std::string_view caption) {
         auto* column = new QWidget(split);
         auto* table = new EditableTable(model, ToQString(item), column);
         table->View->setItemDelegateForColumn(SentencingModifiersModel::NameColumn,
