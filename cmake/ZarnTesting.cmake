@@ -44,8 +44,9 @@ function(zarn_add_gtest name)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
       PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}")
   else()
+    # The environment is a list, so it goes last among the properties.
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-      PROPERTIES ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}" LABELS ${ZARN_SANITIZED_LABEL})
+      PROPERTIES LABELS ${ZARN_SANITIZED_LABEL} ENVIRONMENT "${ZARN_TEST_ENVIRONMENT}")
     zarn_sanitizer_sample_includes(${name})
   endif()
 endfunction()
