@@ -1,8 +1,9 @@
 # Two commands set everything up on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts Zarn
-#   make test   installs what is missing, builds and runs the whole suite headless, then
-#               the pure libraries' tests and the fuzz corpora again under AddressSanitizer
-#               + UndefinedBehaviorSanitizer
+#   make test   installs what is missing, builds and runs the whole suite headless, each test
+#               once: the windows, the command line, the application and the installation
+#               in the optimised build; the pure libraries' tests and the fuzz corpora under
+#               AddressSanitizer + UndefinedBehaviorSanitizer
 # One more for a release:
 #   make package   builds the Debian package build/package/zarn_<version>_<arch>.deb
 # Further checks, run by hand:
@@ -44,7 +45,7 @@ build: deps
 	cmake --build --preset $(PRESET) -j $(JOBS)
 
 test: deps
-	$(call build_and_test,default,default)
+	$(call build_and_test,default,suite)
 	$(call build_and_test,asan,asan-sample)
 
 test-asan: deps

@@ -12,13 +12,18 @@ set(ZARN_TEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8
 # The sample `make test` runs under the sanitizers (the asan-sample presets): the tests of the
 # pure libraries, where the calculations and the legal analyses live, and the replays of the
 # fuzz corpora. zarn_sanitizer_sample builds them; their CTest cases carry the label
-# "sanitized". The whole suite still builds and runs under the sanitizers with the asan presets.
+# "sanitized". The rest of the suite, the windows, the command line, the application and the
+# installation, runs in the optimised build (the suite presets, zarn_unsanitized_suite), so
+# that `make test` runs every test once; the pure libraries' test programs it does not build
+# stand in CTest's list as <program>_NOT_BUILT, which the suite test preset leaves out. The
+# default and asan presets still build and run the whole suite.
 add_custom_target(zarn_sanitizer_sample)
 set(ZARN_SANITIZED_LABEL sanitized)
 
 # zarn_sanitizer_sample_includes(<target> <tests...>)
 function(zarn_sanitizer_sample_includes target)
   add_dependencies(zarn_sanitizer_sample ${target})
+  set_property(GLOBAL APPEND PROPERTY ZARN_SANITIZED_TARGETS ${target})
   if(ARGN)
     set_tests_properties(${ARGN} PROPERTIES LABELS ${ZARN_SANITIZED_LABEL})
   endif()
@@ -39,6 +44,8 @@ function(zarn_add_gtest name)
   else()
     zarn_reuse_pch(${name} zarn_gtest_pch_donor ZARN_GTEST_PCH_HEADERS GTest::gtest
       nlohmann_json::nlohmann_json)
+    # Only the pure libraries' tests use these precompiled headers.
+    set_property(GLOBAL APPEND PROPERTY ZARN_SANITIZED_TARGETS zarn_gtest_pch_donor)
   endif()
   if(ARG_QT)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
@@ -89,4 +96,37 @@ function(zarn_add_qttest_at_densities qttest)
     set_tests_properties(${qttest}_${dpi}dpi PROPERTIES
       ENVIRONMENT "${environment};QT_FONT_DPI=${dpi}" TIMEOUT 300)
   endforeach()
+endfunction()
+
+# zarn_add_unsanitized_suite(): the target zarn_unsanitized_suite builds everything the build
+# builds by default except the sanitized sample's programs. Called once every folder is read.
+function(zarn_add_unsanitized_suite)
+  add_custom_target(zarn_unsanitized_suite)
+  get_property(sampled GLOBAL PROPERTY ZARN_SANITIZED_TARGETS)
+  zarn_targets_built_by_default(${PROJECT_SOURCE_DIR} targets)
+  foreach(target IN LISTS targets)
+    if(NOT target IN_LIST sampled)
+      add_dependencies(zarn_unsanitized_suite ${target})
+    endif()
+  endforeach()
+endfunction()
+
+# zarn_targets_built_by_default(<folder> <out-var>): the targets of a folder and those under
+# it that `all` builds.
+function(zarn_targets_built_by_default folder out_var)
+  set(found "")
+  get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target IN LISTS targets)
+    get_target_property(excluded ${target} EXCLUDE_FROM_ALL)
+    get_target_property(type ${target} TYPE)
+    if(NOT excluded AND NOT type STREQUAL "INTERFACE_LIBRARY")
+      list(APPEND found ${target})
+    endif()
+  endforeach()
+  get_property(subfolders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+  foreach(subfolder IN LISTS subfolders)
+    zarn_targets_built_by_default(${subfolder} below)
+    list(APPEND found ${below})
+  endforeach()
+  set(${out_var} ${found} PARENT_SCOPE)
 endfunction()
