@@ -30,6 +30,7 @@
 #include "law/ExecutionInput.h"
 #include "law/ExecutionText.h"
 #include "law/FactNames.h"
+#include "law/LawByDate.h"
 #include "law/LawTables.h"
 #include "law/LawTexts.h"
 #include "law/LegalText.h"
@@ -200,9 +201,10 @@ void CheckExecution(const ExecutionRequest& request) {
     const ExecutionDates& dates = outcome.Dates;
     Require(dates.Start >= kFirstDayNumber && dates.Start <= kLastDayNumber,
             "the start within the calendar");
-    Require(dates.FullyServed ==
-                (request.Facts.DetracaoDays + request.RemicaoDays >= request.TermDays),
-            "fully served exactly when the deductions reach the term");
+    const long long deducted = request.Facts.DetracaoDays + request.RemicaoDays;
+    const long long capDays = Art75CapFor(request.Facts.CrimeDate).Years * 360;
+    Require(dates.FullyServed == (deducted >= std::min(request.TermDays, capDays)),
+            "fully served exactly when the deductions reach the term or the art. 75 cap");
     const std::string text = WriteExecution(dates);
     Require(EndsWithClosingLine(text), "the execution text ends with the closing line");
     if (dates.FullyServed) {

@@ -111,6 +111,7 @@ private:
     long long CountedBefore(DayNumber unification) const;
     long long CreditsSince(DayNumber date) const;
     LaidRequirement LayFromLastUnification(long long needed) const;
+    std::optional<DayNumber> CapReachedOn(DayNumber from, long long capDays) const;
 
     ExecutionCase m_question;
     ServingCalendar m_calendar;
@@ -369,6 +370,34 @@ LaidRequirement CaseExecution::LayFromLastUnification(long long needed) const {
     return m_calendar.Lay(from, needed - CountedBefore(from) - CreditsSince(from));
 }
 
+// The day the time counted from `from` reaches the cap. A credit counts from the day it is
+// granted (law.md 10), so the cap is laid with the credits of each grant day in turn: it is
+// reached with those of a day when it falls before the next grant.
+std::optional<DayNumber> CaseExecution::CapReachedOn(DayNumber from, long long capDays) const {
+    std::vector<DayNumber> grantDays{from};
+    for (const CreditGrant& grant : m_ledger.Grants()) {
+        if (grant.CountsFrom > from) {
+            grantDays.push_back(grant.CountsFrom);
+        }
+    }
+    std::sort(grantDays.begin(), grantDays.end());
+    grantDays.erase(std::unique(grantDays.begin(), grantDays.end()), grantDays.end());
+    for (std::size_t i = 0; i < grantDays.size(); ++i) {
+        const DayNumber day = grantDays[i];
+        const long long credits =
+            m_ledger.GrantedIn(from, day + 1) - m_ledger.LostIn(from, day + 1);
+        const LaidRequirement laid = m_calendar.Lay(from, capDays - credits);
+        if (!laid.DueFrom) {
+            continue;
+        }
+        const DayNumber due = std::max(*laid.DueFrom, day);
+        if (i + 1 == grantDays.size() || due < grantDays[i + 1]) {
+            return due;
+        }
+    }
+    return std::nullopt;
+}
+
 DayNumber CaseExecution::LastUnificationDate() const {
     DayNumber date = m_calendar.FirstDay();
     for (const Conviction& conviction : m_question.Convictions) {
@@ -425,9 +454,12 @@ void CaseExecution::FindArt75() {
         return;
     }
     const long long credits = CreditsSince(from);
-    const LaidRequirement laid = m_calendar.Lay(from, capDays - credits);
-    if (laid.DueFrom) {
-        const DayNumber last = *laid.DueFrom - 1;
+    const std::optional<DayNumber> reached = CapReachedOn(from, capDays);
+    if (reached && *reached <= m_calendar.FirstDay()) {
+        // The credits alone reach the cap: nothing is left to serve, and no date is due.
+        m_answer.CreditsCoverTerm = true;
+    } else if (reached) {
+        const DayNumber last = *reached - 1;
         if (m_answer.EndOfTotal && last >= *m_answer.EndOfTotal) {
             return;
         }

@@ -105,6 +105,7 @@ private:
     std::string Requirement(const ProgressionStep& step) const;
     std::string ParoleRequirement() const;
     std::string ParoleRefusalText() const;
+    std::string CreditsCoverParagraph() const;
 
     const CaseExecutionAnswer& m_answer;
     const ExecutionCase& m_question;
@@ -427,12 +428,21 @@ void ExecutionWriter::AddParole() {
     }
 }
 
+std::string ExecutionWriter::CreditsCoverParagraph() const {
+    if (m_answer.Art75Applies) {
+        return "Cumprimento encerrado pelo limite de " + std::to_string(m_answer.Art75CapYears) +
+               " anos" + CitedWithLaw(m_answer.Art75Source) +
+               ": detra\xE7\xE3o e remi\xE7\xE3o alcan\xE7"
+               "am o limite, e n\xE3o h\xE1 datas a calcular.";
+    }
+    return "Pena integralmente cumprida" + std::string(Cited(kDetracao)) +
+           ": detra\xE7\xE3o e remi\xE7\xE3o alcan\xE7"
+           "am a pena inteira, e n\xE3o h\xE1 datas a calcular.";
+}
+
 void ExecutionWriter::AddEnds() {
     if (m_answer.CreditsCoverTerm) {
-        m_dated.push_back(
-            {m_answer.FirstDay, "Pena integralmente cumprida" + Cited(kDetracao) +
-                                    ": detra\xE7\xE3o e remi\xE7\xE3o alcan\xE7"
-                                    "am a pena inteira, e n\xE3o h\xE1 datas a calcular."});
+        m_dated.push_back({m_answer.FirstDay, CreditsCoverParagraph()});
         return;
     }
     if (m_answer.Art75Applies && m_answer.Art75End) {
@@ -473,7 +483,9 @@ void ExecutionWriter::AddState() {
     }
     text += ", " + Percent(m_answer.PercentServed) + " da pena; restam " +
             Units(m_answer.RemainingDays) + ". ";
-    if (m_answer.FullyServed) {
+    if (m_answer.FullyServed && m_answer.Art75Applies) {
+        text += "Cumprimento encerrado pelo limite do art. 75. ";
+    } else if (m_answer.FullyServed) {
         text += "Pena integralmente cumprida. ";
     } else if (!m_answer.Serving) {
         text += "Fora do cumprimento: as datas aguardam o retorno ao cumprimento. ";
@@ -514,9 +526,7 @@ std::string ExecutionWriter::Write() {
     std::vector<std::string> paragraphs{Opening(), ConvictionsParagraph(), RegimeParagraph(),
                                         ProgressionRules()};
     if (m_answer.CreditsCoverTerm) {
-        paragraphs.push_back("Pena integralmente cumprida" + std::string(Cited(kDetracao)) +
-                             ": detra\xE7\xE3o e remi\xE7\xE3o alcan\xE7"
-                             "am a pena inteira, e n\xE3o h\xE1 datas a calcular.");
+        paragraphs.push_back(CreditsCoverParagraph());
     }
     if (m_answer.ParoleRefused != ParoleRefusal::None) {
         paragraphs.push_back(ParoleRefusalText());

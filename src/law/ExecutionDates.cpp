@@ -86,14 +86,21 @@ void AddNotes(std::vector<std::string>& all, const std::vector<std::string>& not
 
 // law.md 11: where the term passes the cap, serving ends when the cap is served; the
 // benefits still count on the whole term (Sumula 715). The deductions count against the cap
-// too (the law is silent: the favourable reading).
-bool LayCap(ExecutionDates& dates, std::optional<DayNumber> crimeDate) {
+// too (the law is silent: the favourable reading), so deductions that reach the cap leave
+// nothing to serve.
+std::optional<Art75Cap> CapOver(long long termDays, std::optional<DayNumber> crimeDate) {
     const Art75Cap cap = Art75CapFor(crimeDate);
-    const long long capDays = cap.Years * kDaysPerYearOnBase;
-    if (dates.TermDays <= capDays) {
+    if (termDays <= cap.Years * kDaysPerYearOnBase) {
+        return std::nullopt;
+    }
+    return cap;
+}
+
+bool LayCap(ExecutionDates& dates) {
+    if (!dates.Cap) {
         return true;
     }
-    dates.Cap = cap;
+    const long long capDays = dates.Cap->Years * kDaysPerYearOnBase;
     dates.CappedLastDay = LastDayOf(dates.Start, capDays, dates.DeductedDays, dates.Convention);
     if (!dates.CappedLastDay) {
         return false;
@@ -164,8 +171,13 @@ ExecutionOutcome ComputeExecutionDates(const ExecutionRequest& request) {
     dates.ParoleRule = ParoleFor(dates.TermDays, facts);
     AddNotes(dates.Notes, dates.Progression.Notes);
     AddNotes(dates.Notes, dates.ParoleRule.Notes);
-    dates.FullyServed = dates.DeductedDays >= dates.TermDays;
+    dates.Cap = CapOver(dates.TermDays, facts.CrimeDate);
+    const long long toServe = dates.Cap ? dates.Cap->Years * kDaysPerYearOnBase : dates.TermDays;
+    dates.FullyServed = dates.DeductedDays >= toServe;
     if (dates.FullyServed) {
+        if (dates.Cap) {
+            dates.Notes.emplace_back(kNoteArt75Deductions);
+        }
         return outcome;
     }
 
@@ -177,7 +189,7 @@ ExecutionOutcome ComputeExecutionDates(const ExecutionRequest& request) {
     }
     dates.LastDay = *lastDay;
     dates.CountedDays = *counted;
-    if (!LayCap(dates, facts.CrimeDate) || !LayProgressions(dates) || !LayParole(dates)) {
+    if (!LayCap(dates) || !LayProgressions(dates) || !LayParole(dates)) {
         return DateOutOfRange();
     }
     return outcome;

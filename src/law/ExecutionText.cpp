@@ -57,6 +57,13 @@ std::string DeductionsParagraph(const ExecutionDates& dates) {
 }
 
 std::string FullyServedParagraph(const ExecutionDates& dates) {
+    if (dates.Cap) {
+        return "Cumprimento encerrado pelo limite de " + std::to_string(dates.Cap->Years) +
+               " anos" + CitedWithLaw(dates.Cap->Source) + ": o tempo j\xE1 cumprido (" +
+               DayCount(dates.DeductedDays) +
+               ") alcan\xE7"
+               "a o limite, e n\xE3o h\xE1 datas a calcular.";
+    }
     return "Pena integralmente cumprida" + Cited(kDetracao) + ": o tempo j\xE1 cumprido (" +
            DayCount(dates.DeductedDays) +
            ") alcan\xE7"

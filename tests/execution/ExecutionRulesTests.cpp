@@ -1,6 +1,7 @@
 #include "ExecutionCaseBuilder.h"
 #include "ExecutionOracle.h"
 #include "execution/CaseExecution.h"
+#include "execution/CaseExecutionText.h"
 #include "execution/ExecutionTexts.h"
 #include "law/LawTexts.h"
 #include "law/LegalText.h"
@@ -205,6 +206,45 @@ TEST(Art75, CapOfEachOptionEndsServingBeforeTheTotal) {
         EXPECT_TRUE(HasNote(answer, kNoteArt75Benefits));
         ASSERT_TRUE(answer.Parole.has_value());
         EXPECT_EQ(answer.Parole->Days, 15 * kYear);
+    }
+}
+
+// Credits count from the day they are granted, against the cap too: the cap is reached on
+// the grant that completes it, or from the first day when the credits there already do.
+TEST(Art75, CreditsThatReachTheCapEndServingOnTheirDay) {
+    struct Row {
+        const char* what;
+        long long detracao;            // from the conviction's facts: counts from the first day
+        long long remicao;             // granted on 10/01/2022
+        std::optional<DayNumber> last; // of serving; none when no date is due
+        bool covered;
+    };
+    const long long cap = 30 * kYear;
+    const Row rows[] = {
+        {"the remission completes the cap on its day", 0, cap, Date(2022, 1, 9), false},
+        {"serving completes it after the remission", 0, cap - 2 * kYear,
+         OracleLay(Date(2021, 1, 10), 2 * kYear) - 1, false},
+        {"the detracao alone reaches it", cap, 0, std::nullopt, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ExecutionCase question;
+        CaseFacts facts = CrimeOn(Date(2019, 1, 10));
+        facts.DetracaoDays = row.detracao;
+        question.Convictions = {Convicted("A", 60 * kYear, facts)};
+        question.Periods = {Serving(Date(2021, 1, 10))};
+        if (row.remicao > 0) {
+            question.Events = {RemicaoDays(Date(2022, 1, 10), row.remicao)};
+        }
+        question.CalculationDate = Date(2026, 12, 8);
+        const CaseExecutionAnswer answer = Answered(question);
+        EXPECT_TRUE(answer.Art75Applies);
+        EXPECT_EQ(answer.CreditsCoverTerm, row.covered);
+        EXPECT_EQ(Written(answer.Art75End), Written(row.last));
+        EXPECT_TRUE(answer.FullyServed);
+        const std::string text = WriteCaseExecution(answer, question);
+        EXPECT_NE(text.find("encerrado pelo limite"), std::string::npos);
+        EXPECT_EQ(text.find("Pena integralmente cumprida"), std::string::npos);
     }
 }
 

@@ -346,6 +346,10 @@ TEST(LawReview, FindingsOfTheExecutionTool) {
          CountingConvention::Base360, false, 30, Date(2050, 12, 9), Date(2070, 12, 9)},
         {"8: fully served", 6 * kYear, std::nullopt, 3000, CountingConvention::Base360, true,
          std::nullopt, 0, 0},
+        {"deductions that reach the cap leave nothing to serve", 50 * kYear, Date(2019, 1, 10),
+         30 * kYear, CountingConvention::Base360, true, 30, 0, 0},
+        {"deductions a day short of the cap", 50 * kYear, Date(2019, 1, 10), 30 * kYear - 1,
+         CountingConvention::Base360, false, 30, start, Date(2041, 1, 10)},
         {"8: one day left", 6 * kYear, std::nullopt, 6 * kYear - 1, CountingConvention::Base360,
          false, std::nullopt, start, start},
         {"9: the end laid in calendar days", 12 * kYear, std::nullopt, 100,
@@ -367,6 +371,11 @@ TEST(LawReview, FindingsOfTheExecutionTool) {
         if (row.fullyServed) {
             EXPECT_TRUE(dates.Progressions.empty());
             EXPECT_FALSE(dates.Parole.has_value());
+            // Served whole, or served up to the cap, which the text then names.
+            EXPECT_EQ(dates.Cap.has_value(), row.cap.has_value());
+            EXPECT_EQ(WriteExecution(dates).find("encerrado pelo limite de 30 anos") !=
+                          std::string::npos,
+                      row.cap.has_value());
             continue;
         }
         EXPECT_EQ(dates.Cap.has_value(), row.cap.has_value());
