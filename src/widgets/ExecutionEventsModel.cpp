@@ -424,44 +424,24 @@ Qt::ItemFlags ExecutionEventsModel::flags(const QModelIndex& index) const {
 }
 
 bool ExecutionEventsModel::insertRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row != rowCount() || count < 1) {
-        return false;
-    }
-    beginInsertRows(QModelIndex(), row, row + count - 1);
-    m_rows.insert(m_rows.end(), static_cast<std::size_t>(count), Row{});
-    endInsertRows();
-    emit Edited();
-    return true;
+    // Rows are added at the end only.
+    return row == rowCount() && InsertListRows(m_rows, row, count, parent);
 }
 
 bool ExecutionEventsModel::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount()) {
-        return false;
-    }
-    beginRemoveRows(QModelIndex(), row, row + count - 1);
-    m_rows.erase(m_rows.begin() + row, m_rows.begin() + row + count);
-    endRemoveRows();
-    emit Edited();
-    return true;
+    return RemoveListRows(m_rows, row, count, parent);
 }
 
 QString ExecutionEventsModel::FirstProblem() const {
-    for (int i = 0; i < rowCount(); ++i) {
-        const Row& row = m_rows[static_cast<std::size_t>(i)];
-        QString problem = FirstRefusalOf(row.Refused, i);
-        if (problem.isEmpty() && !row.Date) {
-            problem =
-                PlaceOf(i, DateColumn) + QStringLiteral(": ") + ToQString(kMissingDateMessage);
+    return FirstProblemOf(m_rows, [this](const Row& row, int index) {
+        if (!row.Date) {
+            return MissingAt(index, DateColumn, kMissingDateMessage);
         }
-        if (problem.isEmpty() && FormOf(row.Kind).AmountNeeded && !row.Amount) {
-            problem =
-                PlaceOf(i, AmountColumn) + QStringLiteral(": ") + ToQString(kMissingAmountMessage);
+        if (FormOf(row.Kind).AmountNeeded && !row.Amount) {
+            return MissingAt(index, AmountColumn, kMissingAmountMessage);
         }
-        if (!problem.isEmpty()) {
-            return problem;
-        }
-    }
-    return {};
+        return QString();
+    });
 }
 
 } // namespace zarn

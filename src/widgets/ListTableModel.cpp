@@ -143,4 +143,8 @@ QString ListTableModel::FirstRefusalOf(const RefusedCells& refused, int row) con
     return PlaceOf(row, column) + QStringLiteral(": ") + cell.Message;
 }
 
+QString ListTableModel::MissingAt(int row, int column, std::string_view message) const {
+    return PlaceOf(row, column) + QStringLiteral(": ") + ToQString(message);
+}
+
 } // namespace zarn

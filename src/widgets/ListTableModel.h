@@ -15,6 +15,7 @@
 #include <map>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace zarn {
 
@@ -76,6 +77,62 @@ protected:
     void Accept(RefusedCells& refused, const QModelIndex& index);
     // The first refusal of a row, as "place: message".
     QString FirstRefusalOf(const RefusedCells& refused, int row) const;
+    // "place: message" for a cell that a list item cannot go without.
+    QString MissingAt(int row, int column, std::string_view message) const;
+
+    // The rows of a list as the model edits them, each edit emitting Edited(); false for a
+    // range outside the list. Rows are made one at a time by `make`, so a row may follow
+    // the one before it.
+    template <typename Row, typename Make>
+    bool InsertListRows(std::vector<Row>& rows, int row, int count, const QModelIndex& parent,
+                        Make make) {
+        if (parent.isValid() || row < 0 || row > static_cast<int>(rows.size()) || count < 1) {
+            return false;
+        }
+        beginInsertRows(QModelIndex(), row, row + count - 1);
+        for (int i = 0; i < count; ++i) {
+            rows.insert(rows.begin() + row + i, make());
+        }
+        endInsertRows();
+        emit Edited();
+        return true;
+    }
+    template <typename Row>
+    bool InsertListRows(std::vector<Row>& rows, int row, int count, const QModelIndex& parent) {
+        return InsertListRows(rows, row, count, parent, [] { return Row{}; });
+    }
+    template <typename Row>
+    bool RemoveListRows(std::vector<Row>& rows, int row, int count, const QModelIndex& parent) {
+        if (parent.isValid() || row < 0 || count < 1 ||
+            row + count > static_cast<int>(rows.size())) {
+            return false;
+        }
+        beginRemoveRows(QModelIndex(), row, row + count - 1);
+        rows.erase(rows.begin() + row, rows.begin() + row + count);
+        endRemoveRows();
+        emit Edited();
+        return true;
+    }
+    // The first problem of the rows, in their order: a cell's refusal, or else what
+    // `missing(row, index)` says the row lacks ("place: message", empty when nothing).
+    template <typename Row, typename Missing>
+    QString FirstProblemOf(const std::vector<Row>& rows, Missing missing) const {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const int index = static_cast<int>(i);
+            QString problem = FirstRefusalOf(rows[i].Refused, index);
+            if (problem.isEmpty()) {
+                problem = missing(rows[i], index);
+            }
+            if (!problem.isEmpty()) {
+                return problem;
+            }
+        }
+        return {};
+    }
+    template <typename Row>
+    QString FirstProblemOf(const std::vector<Row>& rows) const {
+        return FirstProblemOf(rows, [](const Row&, int) { return QString(); });
+    }
 
 private:
     std::string_view m_documentKey;

@@ -226,35 +226,15 @@ Qt::ItemFlags PrescriptionCrimesModel::flags(const QModelIndex& index) const {
 }
 
 bool PrescriptionCrimesModel::insertRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || row > rowCount() || count < 1) {
-        return false;
-    }
-    beginInsertRows(QModelIndex(), row, row + count - 1);
-    m_rows.insert(m_rows.begin() + row, static_cast<std::size_t>(count), Row{});
-    endInsertRows();
-    emit Edited();
-    return true;
+    return InsertListRows(m_rows, row, count, parent);
 }
 
 bool PrescriptionCrimesModel::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount()) {
-        return false;
-    }
-    beginRemoveRows(QModelIndex(), row, row + count - 1);
-    m_rows.erase(m_rows.begin() + row, m_rows.begin() + row + count);
-    endRemoveRows();
-    emit Edited();
-    return true;
+    return RemoveListRows(m_rows, row, count, parent);
 }
 
 QString PrescriptionCrimesModel::FirstProblem() const {
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const QString refusal = FirstRefusalOf(m_rows[i].Refused, static_cast<int>(i));
-        if (!refusal.isEmpty()) {
-            return refusal;
-        }
-    }
-    return {};
+    return FirstProblemOf(m_rows);
 }
 
 } // namespace zarn

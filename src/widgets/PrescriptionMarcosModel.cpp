@@ -167,46 +167,24 @@ Qt::ItemFlags PrescriptionMarcosModel::flags(const QModelIndex& index) const {
 }
 
 bool PrescriptionMarcosModel::insertRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row != rowCount() || count < 1) {
-        return false;
-    }
-    beginInsertRows(QModelIndex(), row, row + count - 1);
-    for (int i = 0; i < count; ++i) {
-        Row added;
-        if (!m_rows.empty()) {
-            added.Kind = KindAfter(m_rows.back().Kind);
-        }
-        m_rows.push_back(added);
-    }
-    endInsertRows();
-    emit Edited();
-    return true;
+    // Rows are added at the end only, each of the kind that usually follows the one before.
+    return row == rowCount() && InsertListRows(m_rows, row, count, parent, [this] {
+               Row added;
+               if (!m_rows.empty()) {
+                   added.Kind = KindAfter(m_rows.back().Kind);
+               }
+               return added;
+           });
 }
 
 bool PrescriptionMarcosModel::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount()) {
-        return false;
-    }
-    beginRemoveRows(QModelIndex(), row, row + count - 1);
-    m_rows.erase(m_rows.begin() + row, m_rows.begin() + row + count);
-    endRemoveRows();
-    emit Edited();
-    return true;
+    return RemoveListRows(m_rows, row, count, parent);
 }
 
 QString PrescriptionMarcosModel::FirstProblem() const {
-    for (int i = 0; i < rowCount(); ++i) {
-        const Row& row = m_rows[static_cast<std::size_t>(i)];
-        QString problem = FirstRefusalOf(row.Refused, i);
-        if (problem.isEmpty() && !row.Date) {
-            problem =
-                PlaceOf(i, DateColumn) + QStringLiteral(": ") + ToQString(kMissingDateMessage);
-        }
-        if (!problem.isEmpty()) {
-            return problem;
-        }
-    }
-    return {};
+    return FirstProblemOf(m_rows, [this](const Row& row, int index) {
+        return row.Date ? QString() : MissingAt(index, DateColumn, kMissingDateMessage);
+    });
 }
 
 } // namespace zarn

@@ -134,40 +134,17 @@ Qt::ItemFlags PrescriptionSuspensionsModel::flags(const QModelIndex& index) cons
 }
 
 bool PrescriptionSuspensionsModel::insertRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || row > rowCount() || count < 1) {
-        return false;
-    }
-    beginInsertRows(QModelIndex(), row, row + count - 1);
-    m_rows.insert(m_rows.begin() + row, static_cast<std::size_t>(count), Row{});
-    endInsertRows();
-    emit Edited();
-    return true;
+    return InsertListRows(m_rows, row, count, parent);
 }
 
 bool PrescriptionSuspensionsModel::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount()) {
-        return false;
-    }
-    beginRemoveRows(QModelIndex(), row, row + count - 1);
-    m_rows.erase(m_rows.begin() + row, m_rows.begin() + row + count);
-    endRemoveRows();
-    emit Edited();
-    return true;
+    return RemoveListRows(m_rows, row, count, parent);
 }
 
 QString PrescriptionSuspensionsModel::FirstProblem() const {
-    for (int i = 0; i < rowCount(); ++i) {
-        const Row& row = m_rows[static_cast<std::size_t>(i)];
-        QString problem = FirstRefusalOf(row.Refused, i);
-        if (problem.isEmpty() && !row.Start) {
-            problem =
-                PlaceOf(i, StartColumn) + QStringLiteral(": ") + ToQString(kMissingStartMessage);
-        }
-        if (!problem.isEmpty()) {
-            return problem;
-        }
-    }
-    return {};
+    return FirstProblemOf(m_rows, [this](const Row& row, int index) {
+        return row.Start ? QString() : MissingAt(index, StartColumn, kMissingStartMessage);
+    });
 }
 
 } // namespace zarn

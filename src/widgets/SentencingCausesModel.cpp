@@ -202,43 +202,23 @@ Qt::ItemFlags SentencingCausesModel::flags(const QModelIndex& index) const {
 }
 
 bool SentencingCausesModel::insertRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || row > rowCount() || count < 1) {
-        return false;
-    }
-    beginInsertRows(QModelIndex(), row, row + count - 1);
-    m_rows.insert(m_rows.begin() + row, static_cast<std::size_t>(count), Row{});
-    endInsertRows();
-    emit Edited();
-    return true;
+    return InsertListRows(m_rows, row, count, parent);
 }
 
 bool SentencingCausesModel::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount()) {
-        return false;
-    }
-    beginRemoveRows(QModelIndex(), row, row + count - 1);
-    m_rows.erase(m_rows.begin() + row, m_rows.begin() + row + count);
-    endRemoveRows();
-    emit Edited();
-    return true;
+    return RemoveListRows(m_rows, row, count, parent);
 }
 
 QString SentencingCausesModel::FirstProblem() const {
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const int row = static_cast<int>(i);
-        const QString refusal = FirstRefusalOf(m_rows[i].Refused, row);
-        if (!refusal.isEmpty()) {
-            return refusal;
+    return FirstProblemOf(m_rows, [this](const Row& row, int index) {
+        if (row.Cause.Nome.empty()) {
+            return MissingAt(index, NameColumn, kMissingNameMessage);
         }
-        if (m_rows[i].Cause.Nome.empty()) {
-            return PlaceOf(row, NameColumn) + QStringLiteral(": ") + ToQString(kMissingNameMessage);
+        if (row.Cause.Fracao.Numerator == 0) {
+            return MissingAt(index, FractionColumn, kUnreadableFractionMessage);
         }
-        if (m_rows[i].Cause.Fracao.Numerator == 0) {
-            return PlaceOf(row, FractionColumn) + QStringLiteral(": ") +
-                   ToQString(kUnreadableFractionMessage);
-        }
-    }
-    return {};
+        return QString();
+    });
 }
 
 } // namespace zarn
