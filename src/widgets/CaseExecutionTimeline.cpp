@@ -389,12 +389,8 @@ void PaintDrawing(QPainter& painter, const Drawing& drawing, const QFontMetricsF
 } // namespace
 
 CaseExecutionTimeline::CaseExecutionTimeline(QWidget* parent)
-    : QWidget(parent) {
+    : LaidOutPicture(parent) {
     setAccessibleName(ToQString(kTimelineName));
-    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    // A scroll area gives it the height its width needs.
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
     LayOut();
 }
 
@@ -414,11 +410,6 @@ CaseExecutionDrawing CaseExecutionTimeline::Compose(const QFontMetricsF& metrics
     return Composer(metrics, width, m_answer ? &*m_answer : nullptr, m_today).Compose();
 }
 
-void CaseExecutionTimeline::Paint(QPainter& painter, const QRectF& area) const {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    PaintDrawing(painter, Compose(metrics, area.width()), metrics, area.topLeft());
-}
-
 QColor CaseExecutionTimeline::ColourOf(CaseExecutionDrawing::Mark mark) {
     switch (mark) {
     case Mark::Falta:
@@ -429,10 +420,6 @@ QColor CaseExecutionTimeline::ColourOf(CaseExecutionDrawing::Mark mark) {
         break;
     }
     return Qt::black;
-}
-
-int CaseExecutionTimeline::heightForWidth(int width) const {
-    return static_cast<int>(std::ceil(Compose(QFontMetricsF(font()), width).Height));
 }
 
 QSize CaseExecutionTimeline::sizeHint() const {
@@ -453,42 +440,9 @@ QSize CaseExecutionTimeline::minimumSizeHint() const {
     return QSize(width, heightForWidth(std::max(width, this->width())));
 }
 
-const CaseExecutionDrawing& CaseExecutionTimeline::Drawing() const {
-    if (m_drawnWidth != width()) {
-        m_drawing = Compose(QFontMetricsF(font()), width());
-        m_drawnWidth = width();
-    }
-    return m_drawing;
-}
-
-void CaseExecutionTimeline::LayOut() {
-    m_drawnWidth = -1;
-    QStringList texts;
-    for (const CaseExecutionDrawing::Label& label : Drawing().Labels) {
-        texts << label.Text;
-    }
-    setAccessibleDescription(texts.join(QStringLiteral("; ")));
-    updateGeometry();
-    update();
-}
-
-void CaseExecutionTimeline::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    LayOut();
-}
-
-void CaseExecutionTimeline::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        LayOut();
-    }
-}
-
-void CaseExecutionTimeline::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
-    PaintDrawing(painter, Drawing(), QFontMetricsF(font()), QPointF(0, 0));
+void CaseExecutionTimeline::PaintLaidOut(QPainter& painter, const CaseExecutionDrawing& drawing,
+                                         const QFontMetricsF& metrics, QPointF origin) const {
+    PaintDrawing(painter, drawing, metrics, origin);
 }
 
 QColor CaseExecutionTimeline::RegimeColour(Regime regime) {

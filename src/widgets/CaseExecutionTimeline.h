@@ -13,13 +13,13 @@
 // Paint draws it onto any device (a PDF page too).
 
 #include "execution/ExecutionAnswer.h"
+#include "widgets/LaidOutPicture.h"
 
 #include <QColor>
 #include <QLineF>
 #include <QList>
 #include <QRectF>
 #include <QString>
-#include <QWidget>
 #include <optional>
 
 class QFontMetricsF;
@@ -64,7 +64,7 @@ struct CaseExecutionDrawing {
     qreal Height = 0;
 };
 
-class CaseExecutionTimeline : public QWidget {
+class CaseExecutionTimeline : public LaidOutPicture<CaseExecutionDrawing> {
     Q_OBJECT
 public:
     explicit CaseExecutionTimeline(QWidget* parent = nullptr);
@@ -75,35 +75,22 @@ public:
     void Clear();
     bool HasAnswer() const { return m_answer.has_value(); }
 
-    // The picture laid out for a width and font.
-    CaseExecutionDrawing Compose(const QFontMetricsF& metrics, qreal width) const;
-    // Draws the picture into the area with the painter's font and pen colour as its ink.
-    void Paint(QPainter& painter, const QRectF& area) const;
-
-    // As laid out for the widget's present width and font.
-    const CaseExecutionDrawing& Drawing() const;
-
     static QColor ColourOf(CaseExecutionDrawing::Mark mark);
     // Dark, middle and light, so the regimes also read apart in grey.
     static QColor RegimeColour(Regime regime);
 
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    CaseExecutionDrawing Compose(const QFontMetricsF& metrics, qreal width) const override;
+
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void PaintLaidOut(QPainter& painter, const CaseExecutionDrawing& drawing,
+                      const QFontMetricsF& metrics, QPointF origin) const override;
 
 private:
-    void LayOut();
-
     std::optional<CaseExecutionAnswer> m_answer;
     DayNumber m_today = 0;
-    mutable CaseExecutionDrawing m_drawing;
-    mutable int m_drawnWidth = -1;
 };
 
 } // namespace zarn

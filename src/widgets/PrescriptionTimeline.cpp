@@ -372,12 +372,8 @@ void PaintDrawing(QPainter& painter, const PrescriptionDrawing& drawing,
 } // namespace
 
 PrescriptionTimeline::PrescriptionTimeline(QWidget* parent)
-    : QWidget(parent) {
+    : LaidOutPicture(parent) {
     setAccessibleName(ToQString(kTimelineName));
-    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    // A scroll area gives it the height its width needs.
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
     LayOut();
 }
 
@@ -399,11 +395,6 @@ PrescriptionDrawing PrescriptionTimeline::Compose(const QFontMetricsF& metrics, 
     return Composer(metrics, width, m_report ? &*m_report : nullptr, m_marcos, m_today).Compose();
 }
 
-void PrescriptionTimeline::Paint(QPainter& painter, const QRectF& area) const {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    PaintDrawing(painter, Compose(metrics, area.width()), metrics, area.topLeft());
-}
-
 QColor PrescriptionTimeline::ColourOf(PrescriptionDrawing::Mark mark) {
     switch (mark) {
     case PrescriptionDrawing::Mark::Prescription:
@@ -414,10 +405,6 @@ QColor PrescriptionTimeline::ColourOf(PrescriptionDrawing::Mark mark) {
         break;
     }
     return QColor(0x7A, 0x9C, 0xC6); // light steel blue
-}
-
-int PrescriptionTimeline::heightForWidth(int width) const {
-    return static_cast<int>(std::ceil(Compose(QFontMetricsF(font()), width).Height));
 }
 
 QSize PrescriptionTimeline::sizeHint() const {
@@ -437,42 +424,9 @@ QSize PrescriptionTimeline::minimumSizeHint() const {
     return QSize(width, heightForWidth(width));
 }
 
-const PrescriptionDrawing& PrescriptionTimeline::Drawing() const {
-    if (m_drawnWidth != width()) {
-        m_drawing = Compose(QFontMetricsF(font()), width());
-        m_drawnWidth = width();
-    }
-    return m_drawing;
-}
-
-void PrescriptionTimeline::LayOut() {
-    m_drawnWidth = -1;
-    QStringList texts;
-    for (const PrescriptionDrawing::Label& label : Drawing().Labels) {
-        texts << label.Text;
-    }
-    setAccessibleDescription(texts.join(QStringLiteral("; ")));
-    updateGeometry();
-    update();
-}
-
-void PrescriptionTimeline::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    LayOut();
-}
-
-void PrescriptionTimeline::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        LayOut();
-    }
-}
-
-void PrescriptionTimeline::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
-    PaintDrawing(painter, Drawing(), QFontMetricsF(font()), QPointF(0, 0));
+void PrescriptionTimeline::PaintLaidOut(QPainter& painter, const PrescriptionDrawing& drawing,
+                                        const QFontMetricsF& metrics, QPointF origin) const {
+    PaintDrawing(painter, drawing, metrics, origin);
 }
 
 } // namespace zarn

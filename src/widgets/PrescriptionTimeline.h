@@ -13,13 +13,13 @@
 
 #include "prescription/PrescriptionInput.h"
 #include "prescription/PrescriptionReport.h"
+#include "widgets/LaidOutPicture.h"
 
 #include <QColor>
 #include <QLineF>
 #include <QList>
 #include <QRectF>
 #include <QString>
-#include <QWidget>
 #include <optional>
 #include <vector>
 
@@ -63,7 +63,7 @@ struct PrescriptionDrawing {
     qreal Height = 0;
 };
 
-class PrescriptionTimeline : public QWidget {
+class PrescriptionTimeline : public LaidOutPicture<PrescriptionDrawing> {
     Q_OBJECT
 public:
     explicit PrescriptionTimeline(QWidget* parent = nullptr);
@@ -74,35 +74,21 @@ public:
     void Clear();
     bool HasAnswer() const { return m_report.has_value(); }
 
-    // The picture laid out for a width and font.
-    PrescriptionDrawing Compose(const QFontMetricsF& metrics, qreal width) const;
-    // Draws the picture into the area with the painter's font and pen colour as its ink.
-    void Paint(QPainter& painter, const QRectF& area) const;
-
-    // As laid out for the widget's present width and font (a hidden widget's resize is
-    // laid out here, before its resize event comes).
-    const PrescriptionDrawing& Drawing() const;
-
     static QColor ColourOf(PrescriptionDrawing::Mark mark);
 
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    PrescriptionDrawing Compose(const QFontMetricsF& metrics, qreal width) const override;
+
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void PaintLaidOut(QPainter& painter, const PrescriptionDrawing& drawing,
+                      const QFontMetricsF& metrics, QPointF origin) const override;
 
 private:
-    void LayOut();
-
     std::optional<PrescriptionReport> m_report;
     std::vector<Marco> m_marcos;
     DayNumber m_today = 0;
-    mutable PrescriptionDrawing m_drawing;
-    mutable int m_drawnWidth = -1;
 };
 
 } // namespace zarn
