@@ -34,7 +34,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -289,9 +288,7 @@ void ExecutionWindow::PlaceControls() {
     QuestionPanes->addWidget(tables);
     QuestionPanes->addWidget(SidePages);
     QuestionPanes->setChildrenCollapsible(false);
-    for (int pane = 0; pane < QuestionPanes->count(); ++pane) {
-        QuestionPanes->setStretchFactor(pane, kQuestionShares[static_cast<std::size_t>(pane)]);
-    }
+    SetPaneShares(*QuestionPanes, kQuestionShares);
 
     auto* answer = new QWidget(Panes);
     auto* answerGrid = new QGridLayout(answer);
@@ -305,9 +302,7 @@ void ExecutionWindow::PlaceControls() {
     Panes->addWidget(answer);
     Panes->addWidget(TimelineArea);
     Panes->setChildrenCollapsible(false);
-    for (int pane = 0; pane < Panes->count(); ++pane) {
-        Panes->setStretchFactor(pane, kPaneShares[static_cast<std::size_t>(pane)]);
-    }
+    SetPaneShares(*Panes, kPaneShares);
     column->addWidget(Panes, 1);
 }
 
@@ -349,25 +344,9 @@ void ExecutionWindow::SetTabOrder() {
 }
 
 void ExecutionWindow::SizeWindow() {
-    const QFontMetrics metrics = fontMetrics();
-    QSize size(metrics.averageCharWidth() * kFirstWidthInCharacters,
-               metrics.height() * kFirstHeightInLines);
-    if (const QScreen* shown = screen()) {
-        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
-    }
-    resize(size.expandedTo(minimumSizeHint()));
-    // The panes share the room as the shares say, whatever their size hints: a splitter
-    // spreads any size by the weights of the sizes it is given.
-    QList<int> heights;
-    for (const int share : kPaneShares) {
-        heights << share * size.height();
-    }
-    Panes->setSizes(heights);
-    QList<int> widths;
-    for (const int share : kQuestionShares) {
-        widths << share * size.width();
-    }
-    QuestionPanes->setSizes(widths);
+    const QSize size = ResizeInCharacters(kFirstWidthInCharacters, kFirstHeightInLines);
+    SpreadPanes(*Panes, kPaneShares, size.height());
+    SpreadPanes(*QuestionPanes, kQuestionShares, size.width());
 }
 
 void ExecutionWindow::Open(const std::optional<std::array<std::string, 3>>& term, DayNumber today) {

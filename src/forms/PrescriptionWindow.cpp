@@ -31,7 +31,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTableView>
@@ -263,9 +262,7 @@ void PrescriptionWindow::PlaceControls() {
     Panes->addWidget(answer);
     Panes->addWidget(TimelineArea);
     Panes->setChildrenCollapsible(false);
-    for (int pane = 0; pane < Panes->count(); ++pane) {
-        Panes->setStretchFactor(pane, kPaneShares[static_cast<std::size_t>(pane)]);
-    }
+    SetPaneShares(*Panes, kPaneShares);
     column->addWidget(Panes, 1);
 }
 
@@ -294,20 +291,8 @@ void PrescriptionWindow::SetTabOrder() {
 }
 
 void PrescriptionWindow::SizeWindow() {
-    const QFontMetrics metrics = fontMetrics();
-    QSize size(metrics.averageCharWidth() * kFirstWidthInCharacters,
-               metrics.height() * kFirstHeightInLines);
-    if (const QScreen* shown = screen()) {
-        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
-    }
-    resize(size.expandedTo(minimumSizeHint()));
-    // The panes share the height as kPaneShares say, whatever their size hints: the
-    // splitter spreads any height by the weights of the sizes it is given.
-    QList<int> weights;
-    for (const int share : kPaneShares) {
-        weights << share * size.height();
-    }
-    Panes->setSizes(weights);
+    const QSize size = ResizeInCharacters(kFirstWidthInCharacters, kFirstHeightInLines);
+    SpreadPanes(*Panes, kPaneShares, size.height());
 }
 
 PrescriptionInput PrescriptionWindow::Input() const {

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSplitter>
 #include <algorithm>
 
 namespace zarn {
@@ -36,6 +37,30 @@ void ToolWindow::SeedTerm(const std::array<MaskedField*, 3>& fields,
     for (std::size_t i = 0; i < fields.size(); ++i) {
         fields[i]->SetText((*term)[i]);
     }
+}
+
+QSize ToolWindow::ResizeInCharacters(int widthInCharacters, int heightInLines) {
+    const QFontMetrics metrics = fontMetrics();
+    QSize size(metrics.averageCharWidth() * widthInCharacters, metrics.height() * heightInLines);
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    }
+    resize(size.expandedTo(minimumSizeHint()));
+    return size;
+}
+
+void ToolWindow::SetPaneShares(QSplitter& splitter, std::span<const int> shares) {
+    for (int pane = 0; pane < splitter.count(); ++pane) {
+        splitter.setStretchFactor(pane, shares[static_cast<std::size_t>(pane)]);
+    }
+}
+
+void ToolWindow::SpreadPanes(QSplitter& splitter, std::span<const int> shares, int length) {
+    QList<int> sizes;
+    for (const int share : shares) {
+        sizes << share * length;
+    }
+    splitter.setSizes(sizes);
 }
 
 void ToolWindow::Present() {

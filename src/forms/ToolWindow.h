@@ -9,9 +9,11 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 
 class QPlainTextEdit;
+class QSplitter;
 
 namespace zarn {
 
@@ -47,6 +49,14 @@ protected:
     // Shows the window, out of its minimised state and in front of the others, with the
     // keyboard.
     void Present();
+
+    // Resizes the window to a first size in characters and lines of its font, within nine
+    // tenths of its screen and never under its minimum size; the size it took.
+    QSize ResizeInCharacters(int widthInCharacters, int heightInLines);
+    // A splitter's panes grow by their shares, and `length` is spread among them by those
+    // shares, whatever their size hints (a splitter spreads any sizes by their weights).
+    static void SetPaneShares(QSplitter& splitter, std::span<const int> shares);
+    static void SpreadPanes(QSplitter& splitter, std::span<const int> shares, int length);
 
     // Where the window goes the first time it is shown: over the middle of the main window,
     // inside the screen. Later it opens where the user left it.
