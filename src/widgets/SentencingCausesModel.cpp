@@ -77,8 +77,7 @@ int SentencingCausesModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant SentencingCausesModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return {};
     }
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -115,8 +114,7 @@ QVariant SentencingCausesModel::ValueData(const CauseInput& cause, int column, i
 }
 
 bool SentencingCausesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return false;
     }
     Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -192,8 +190,7 @@ bool SentencingCausesModel::SetSpecialPart(Row& row, const QModelIndex& index, b
 }
 
 Qt::ItemFlags SentencingCausesModel::flags(const QModelIndex& index) const {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return Qt::NoItemFlags;
     }
     const Qt::ItemFlags usable = Qt::ItemIsEnabled | Qt::ItemIsSelectable;

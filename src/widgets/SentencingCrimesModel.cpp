@@ -55,8 +55,7 @@ int SentencingCrimesModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant SentencingCrimesModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return {};
     }
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -79,9 +78,7 @@ QVariant SentencingCrimesModel::data(const QModelIndex& index, int role) const {
 }
 
 bool SentencingCrimesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
-        index.column() != DescriptionColumn || role != Qt::EditRole) {
+    if (!IsCell(index) || index.column() != DescriptionColumn || role != Qt::EditRole) {
         return false;
     }
     Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -99,8 +96,7 @@ bool SentencingCrimesModel::setData(const QModelIndex& index, const QVariant& va
 }
 
 Qt::ItemFlags SentencingCrimesModel::flags(const QModelIndex& index) const {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return Qt::NoItemFlags;
     }
     const Qt::ItemFlags usable = Qt::ItemIsEnabled | Qt::ItemIsSelectable;

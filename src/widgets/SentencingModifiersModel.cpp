@@ -82,8 +82,7 @@ int SentencingModifiersModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant SentencingModifiersModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return {};
     }
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -115,9 +114,7 @@ QVariant SentencingModifiersModel::NameData(const ModifierInput& modifier, int r
 }
 
 bool SentencingModifiersModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
-        role != Qt::EditRole) {
+    if (!IsCell(index) || role != Qt::EditRole) {
         return false;
     }
     Row& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -177,8 +174,7 @@ bool SentencingModifiersModel::SetFraction(Row& row, const QModelIndex& index,
 }
 
 Qt::ItemFlags SentencingModifiersModel::flags(const QModelIndex& index) const {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!IsCell(index)) {
         return Qt::NoItemFlags;
     }
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
