@@ -4,6 +4,7 @@
 #include "law/LegalText.h"
 #include "widgets/HangingLabels.h"
 #include "widgets/QtText.h"
+#include "widgets/TimelineLayout.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -54,33 +55,10 @@ constexpr int kProjectedAlpha = 110;
 // The hatch over it, faint enough for the paler colours to show.
 constexpr int kHatchAlpha = 120;
 
-// Every size in proportion to the font's line height.
-struct Measures {
+struct Measures : TimelineMeasures {
     explicit Measures(const QFontMetricsF& metrics)
-        : Line(std::ceil(metrics.height()))
-        , Margin(std::max(2.0, std::floor(Line / 4)))
-        , Gap(std::max(3.0, std::floor(Line / 3)))
-        , RowPitch(Line + std::max(2.0, std::floor(Line / 4)))
-        , Pen(std::max(1.0, std::floor(Line / 12)))
-        , Bar(std::round(Line * 5 / 4)) {}
-    qreal Line;
-    qreal Margin;   // round the picture, above the bar
-    qreal Gap;      // between labels, between a mark and its label
-    qreal RowPitch; // from one row of labels under the bar to the next
-    qreal Pen;
-    qreal Bar; // the height of the bar
+        : TimelineMeasures(metrics, 5.0 / 4) {}
 };
-
-qreal TextWidth(const QFontMetricsF& metrics, const QString& text) {
-    return std::ceil(metrics.horizontalAdvance(text)) + 1;
-}
-
-// The text as it fits the width: whole, or cut short with an ellipsis.
-QString Fitted(const QFontMetricsF& metrics, const QString& text, qreal width) {
-    return TextWidth(metrics, text) <= width
-               ? text
-               : metrics.elidedText(text, Qt::ElideRight, std::max(0.0, width - 2));
-}
 
 // A day of the picture: what happens on it.
 struct DayMark {
@@ -100,22 +78,6 @@ void AddMark(std::map<DayNumber, DayMark>& marks, DayNumber day, std::string_vie
         mark.Kind = kind;
     }
 }
-
-// The days the picture spans, the day after the last one included.
-struct Span {
-    DayNumber First = 0;
-    DayNumber End = 1;
-
-    void Take(DayNumber day) {
-        First = std::min(First, day);
-        End = std::max(End, day + 1);
-    }
-    void Take(const std::optional<DayNumber>& day) {
-        if (day) {
-            Take(*day);
-        }
-    }
-};
 
 std::optional<DayNumber> MarkDay(const ProgressionStep& step) {
     return step.RecordedOn ? step.RecordedOn : step.DueFrom;
@@ -149,10 +111,7 @@ private:
     qreal Left() const { return m_m.Margin; }
     qreal Right() const { return std::max(Left() + 1, m_width - m_m.Margin); }
 
-    qreal XOf(DayNumber day) const {
-        const double share = (day - m_span.First) / (m_span.End - m_span.First);
-        return Left() + std::clamp(share, 0.0, 1.0) * (Right() - Left());
-    }
+    qreal XOf(DayNumber day) const { return m_span.XOf(day, Left(), Right()); }
 
     void AddLabel(const QString& text, qreal left, qreal top, Mark kind) {
         m_drawing.Labels.append(
@@ -162,28 +121,24 @@ private:
     // The legend from the top left, going on to a further row where the width ends; the
     // bottom of its last row.
     qreal LayOutLegend() {
-        qreal x = Left();
-        qreal y = m_m.Margin;
+        QStringList texts;
         for (const LegendEntry& entry : kLegend) {
-            const QString text =
-                Fitted(m_metrics, ToQString(entry.Text), Right() - Left() - m_m.Line - m_m.Margin);
-            const qreal itemWidth = m_m.Line + m_m.Margin + TextWidth(m_metrics, text);
-            if (x > Left() && x + itemWidth > Right()) {
-                x = Left();
-                y += m_m.Line;
-            }
-            const qreal swatchHeight = std::round(m_m.Line * 2 / 3);
-            m_drawing.Swatches.append(
-                {QRectF(x, y + (m_m.Line - swatchHeight) / 2, m_m.Line, swatchHeight), entry.Kind});
-            AddLabel(text, x + m_m.Line + m_m.Margin, y, Mark::Date);
-            x += itemWidth + m_m.Line;
+            texts << ToQString(entry.Text);
         }
-        return y + m_m.Line;
+        qreal bottom = 0;
+        const QList<LegendPlace> places =
+            zarn::LayOutLegend(m_metrics, m_m, texts, Left(), Right(), m_m.Margin, bottom);
+        for (qsizetype i = 0; i < places.size(); ++i) {
+            const std::size_t entry = static_cast<std::size_t>(i);
+            m_drawing.Swatches.append({places[i].Swatch, kLegend[entry].Kind});
+            m_drawing.Labels.append({places[i].Text, places[i].Label, Mark::Date});
+        }
+        return bottom;
     }
 
-    Span SpanOf() const {
+    DaySpan SpanOf() const {
         const CaseExecutionAnswer& a = *m_answer;
-        Span span{a.FirstDay, a.FirstDay + 1};
+        DaySpan span{a.FirstDay, a.FirstDay + 1};
         span.Take(a.CalculationDate);
         span.Take(m_today);
         span.Take(a.DataBase);
@@ -298,7 +253,7 @@ private:
     qreal m_width;
     const CaseExecutionAnswer* m_answer;
     DayNumber m_today;
-    Span m_span;
+    DaySpan m_span;
     Drawing m_drawing;
 };
 

@@ -6,6 +6,7 @@
 #include "prescription/PrescriptionNames.h"
 #include "widgets/HangingLabels.h"
 #include "widgets/QtText.h"
+#include "widgets/TimelineLayout.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -48,33 +49,10 @@ constexpr long long kDaysPerMonth = 30;
 // A box that reached its period: the prescription's red, pale enough for the red line on it.
 const QColor kReachedShade(0xF2, 0xB6, 0xB6);
 
-// Every size in proportion to the font's line height.
-struct Measures {
+struct Measures : TimelineMeasures {
     explicit Measures(const QFontMetricsF& metrics)
-        : Line(std::ceil(metrics.height()))
-        , Margin(std::max(2.0, std::floor(Line / 4)))
-        , Gap(std::max(3.0, std::floor(Line / 3)))
-        , RowPitch(Line + std::max(2.0, std::floor(Line / 4)))
-        , Pen(std::max(1.0, std::floor(Line / 12)))
-        , Bar(std::round(Line * 3 / 2)) {}
-    qreal Line;
-    qreal Margin;   // round the picture, above the bars
-    qreal Gap;      // between labels, between a mark and its label, between lanes
-    qreal RowPitch; // from one row of labels under the line to the next
-    qreal Pen;
-    qreal Bar; // the height of a lane
+        : TimelineMeasures(metrics, 3.0 / 2) {}
 };
-
-qreal TextWidth(const QFontMetricsF& metrics, const QString& text) {
-    return std::ceil(metrics.horizontalAdvance(text)) + 1;
-}
-
-// The text as it fits the width: whole, or cut short with an ellipsis.
-QString Fitted(const QFontMetricsF& metrics, const QString& text, qreal width) {
-    return TextWidth(metrics, text) <= width
-               ? text
-               : metrics.elidedText(text, Qt::ElideRight, std::max(0.0, width - 2));
-}
 
 QString DateText(DayNumber day) {
     return ToQString(WriteDayMonthYear(day));
@@ -104,17 +82,6 @@ std::optional<DayNumber> VerdictDay(const PrescriptionAnalysis& analysis) {
     return analysis.PrescribedOn ? analysis.PrescribedOn : analysis.PrescribesOn;
 }
 
-// The days the picture spans, the day after the last one included.
-struct Span {
-    DayNumber First = 0;
-    DayNumber End = 1;
-
-    void Take(DayNumber day) {
-        First = std::min(First, day);
-        End = std::max(End, day + 1);
-    }
-};
-
 class Composer {
 public:
     Composer(const QFontMetricsF& metrics, qreal width, const PrescriptionReport* report,
@@ -142,10 +109,7 @@ private:
     qreal Left() const { return m_m.Margin; }
     qreal Right() const { return std::max(Left() + 1, m_width - m_m.Margin); }
 
-    qreal XOf(DayNumber day) const {
-        const double share = (day - m_span.First) / (m_span.End - m_span.First);
-        return Left() + std::clamp(share, 0.0, 1.0) * (Right() - Left());
-    }
+    qreal XOf(DayNumber day) const { return m_span.XOf(day, Left(), Right()); }
 
     void AddLabel(const QString& text, qreal left, qreal top, PrescriptionDrawing::Mark kind) {
         m_drawing.Labels.append(
@@ -155,27 +119,23 @@ private:
     // The legend from the top left, going on to a further row where the width ends; the
     // bottom of its last row.
     qreal LayOutLegend() {
-        qreal x = Left();
-        qreal y = m_m.Margin;
+        QStringList texts;
         for (const LegendEntry& entry : kLegend) {
-            const QString text =
-                Fitted(m_metrics, ToQString(entry.Text), Right() - Left() - m_m.Line - m_m.Margin);
-            const qreal itemWidth = m_m.Line + m_m.Margin + TextWidth(m_metrics, text);
-            if (x > Left() && x + itemWidth > Right()) {
-                x = Left();
-                y += m_m.Line;
-            }
-            const qreal swatchHeight = std::round(m_m.Line * 2 / 3);
-            m_drawing.Swatches.append(
-                {QRectF(x, y + (m_m.Line - swatchHeight) / 2, m_m.Line, swatchHeight), entry.Kind});
-            AddLabel(text, x + m_m.Line + m_m.Margin, y, entry.Kind);
-            x += itemWidth + m_m.Line;
+            texts << ToQString(entry.Text);
         }
-        return y + m_m.Line;
+        qreal bottom = 0;
+        const QList<LegendPlace> places =
+            zarn::LayOutLegend(m_metrics, m_m, texts, Left(), Right(), m_m.Margin, bottom);
+        for (qsizetype i = 0; i < places.size(); ++i) {
+            const std::size_t entry = static_cast<std::size_t>(i);
+            m_drawing.Swatches.append({places[i].Swatch, kLegend[entry].Kind});
+            m_drawing.Labels.append({places[i].Text, places[i].Label, kLegend[entry].Kind});
+        }
+        return bottom;
     }
 
-    Span SpanOf() const {
-        Span span{m_today, m_today + 1};
+    DaySpan SpanOf() const {
+        DaySpan span{m_today, m_today + 1};
         span.Take(m_report->CalculationDate);
         for (const Marco& marco : m_marcos) {
             span.Take(marco.Date);
@@ -323,7 +283,7 @@ private:
     const PrescriptionReport* m_report;
     const std::vector<Marco>& m_marcos;
     DayNumber m_today;
-    Span m_span;
+    DaySpan m_span;
     qreal m_lanesTop = 0;
     PrescriptionDrawing m_drawing;
 };
