@@ -119,13 +119,9 @@ private:
     // The legend from the top left, going on to a further row where the width ends; the
     // bottom of its last row.
     qreal LayOutLegend() {
-        QStringList texts;
-        for (const LegendEntry& entry : kLegend) {
-            texts << ToQString(entry.Text);
-        }
         qreal bottom = 0;
         const QList<LegendPlace> places =
-            zarn::LayOutLegend(m_metrics, m_m, texts, Left(), Right(), m_m.Margin, bottom);
+            LayOutLegendOf(m_metrics, m_m, kLegend, Left(), Right(), m_m.Margin, bottom);
         for (qsizetype i = 0; i < places.size(); ++i) {
             const std::size_t entry = static_cast<std::size_t>(i);
             m_drawing.Swatches.append({places[i].Swatch, kLegend[entry].Kind});

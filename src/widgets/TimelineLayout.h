@@ -5,6 +5,7 @@
 // falls on it, and the legend's rows.
 
 #include "dates/CivilDate.h"
+#include "widgets/QtText.h"
 
 #include <QFontMetricsF>
 #include <QList>
@@ -56,5 +57,16 @@ struct LegendPlace {
 QList<LegendPlace> LayOutLegend(const QFontMetricsF& metrics, const TimelineMeasures& m,
                                 const QStringList& texts, qreal left, qreal right, qreal top,
                                 qreal& bottom);
+// The same for a table of entries, each with its Text (Windows-1252).
+template <typename Entries>
+QList<LegendPlace> LayOutLegendOf(const QFontMetricsF& metrics, const TimelineMeasures& m,
+                                  const Entries& entries, qreal left, qreal right, qreal top,
+                                  qreal& bottom) {
+    QStringList texts;
+    for (const auto& entry : entries) {
+        texts << ToQString(entry.Text);
+    }
+    return LayOutLegend(metrics, m, texts, left, right, top, bottom);
+}
 
 } // namespace zarn
