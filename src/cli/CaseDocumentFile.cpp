@@ -96,4 +96,20 @@ CaseFileReading ReadCaseFile(std::string_view file, std::istream& standardInput)
     return {std::move(document.Document), std::nullopt};
 }
 
+CaseCommandStart StartCaseCommand(const CommandArguments& args, std::istream& standardInput,
+                                  std::span<const std::string_view> switches,
+                                  std::span<const std::string_view> valued) {
+    CaseCommandStart start;
+    CaseArgumentsReading arguments = ReadCaseArguments(args, switches, valued);
+    if (!arguments.Arguments) {
+        start.Answer = std::move(arguments.Fault);
+        return start;
+    }
+    CaseFileReading file = ReadCaseFile(arguments.Arguments->File, standardInput);
+    start.Arguments = std::move(arguments.Arguments);
+    start.Document = std::move(file.Document);
+    start.Answer = std::move(file.Fault);
+    return start;
+}
+
 } // namespace zarn

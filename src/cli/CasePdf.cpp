@@ -1,6 +1,7 @@
 #include "cli/CasePdf.h"
 
 #include "cli/CaseDocumentFile.h"
+#include "cli/JsonLine.h"
 #include "widgets/QtText.h"
 
 #include <QApplication>
@@ -88,6 +89,21 @@ CommandResult WriteCasePdf(std::string_view pdfFile, std::string_view caseFile,
         return OutputFailure(written.Message);
     }
     return {};
+}
+
+std::optional<CommandResult>
+WritePdfIfAsked(const CaseArguments& read, const CaseDocument& document,
+                const std::function<CaseReportOutcome(const std::string& name)>& report) {
+    const std::optional<std::string> pdf = read.Value(kPdfFlag);
+    if (!pdf) {
+        return std::nullopt;
+    }
+    CommandResult written =
+        WriteCasePdf(*pdf, read.File, [&] { return report(ReportName(document, read.File)); });
+    if (written.ExitCode != kExitResult || !read.Has(kJsonFlag)) {
+        return written;
+    }
+    return std::nullopt;
 }
 
 } // namespace zarn

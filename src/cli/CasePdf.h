@@ -7,10 +7,12 @@
 // platform: no display is needed. A PDF that cannot be written is an output failure (exit 3)
 // whose message names the file and the cause.
 
+#include "cli/CaseArguments.h"
 #include "cli/Command.h"
 #include "widgets/CaseReports.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,5 +30,12 @@ std::string ReportName(const CaseDocument& document, std::string_view caseFile);
 // refusal is an input error of `caseFile`.
 CommandResult WriteCasePdf(std::string_view pdfFile, std::string_view caseFile,
                            const std::function<CaseReportOutcome()>& report);
+
+// The --pdf of a subcommand that also answers on standard output: the PDF's result when the
+// PDF failed or when --json was not asked as well; none when the answer goes on to standard
+// output (no --pdf, or the PDF written and --json asked too). `report` gets the case's name.
+std::optional<CommandResult>
+WritePdfIfAsked(const CaseArguments& read, const CaseDocument& document,
+                const std::function<CaseReportOutcome(const std::string& name)>& report);
 
 } // namespace zarn

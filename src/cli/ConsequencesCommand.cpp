@@ -15,7 +15,6 @@
 namespace zarn {
 namespace {
 
-constexpr std::string_view kJsonFlag = "--json";
 constexpr std::array kOwnFlags{OtherFlag{kJsonFlag, false}};
 constexpr std::string_view kSynopsis = "ANOS MESES DIAS [fatos do caso] [--json]";
 

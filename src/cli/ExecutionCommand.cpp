@@ -27,7 +27,6 @@
 namespace zarn {
 namespace {
 
-constexpr std::string_view kJsonFlag = "--json";
 constexpr std::string_view kRegimeFlag = "--regime";
 constexpr std::string_view kRemicaoFlag = "--remicao";
 constexpr std::string_view kContagemFlag = "--contagem";
@@ -179,16 +178,13 @@ std::optional<CommandResult> Run(const CommandArguments& args) {
 // The convictions, periods and events of a case document: the document's refusals and the
 // execution's, each by its place, are input errors.
 std::optional<CommandResult> RunCase(const CommandArguments& args, std::istream& in) {
-    const CaseArgumentsReading arguments = ReadCaseArguments(args, kCaseSwitches, kCaseValues);
-    if (!arguments.Arguments) {
-        return arguments.Fault;
+    const CaseCommandStart start = StartCaseCommand(args, in, kCaseSwitches, kCaseValues);
+    if (!start.Ok()) {
+        return start.Answer;
     }
-    const CaseArguments& read = *arguments.Arguments;
-    const CaseFileReading file = ReadCaseFile(read.File, in);
-    if (!file.Ok()) {
-        return file.Fault;
-    }
-    const std::optional<ExecutionCase> input = ExecutionInputOf(*file.Document);
+    const CaseArguments& read = *start.Arguments;
+    const CaseDocument& document = *start.Document;
+    const std::optional<ExecutionCase> input = ExecutionInputOf(document);
     if (!input) {
         return CaseFileFault(read.File, kNoSection);
     }
@@ -196,14 +192,11 @@ std::optional<CommandResult> RunCase(const CommandArguments& args, std::istream&
     if (!result.Ok()) {
         return CaseFileFault(read.File, result.Error);
     }
-    if (const std::optional<std::string> pdf = read.Value(kPdfFlag)) {
-        const CaseDocument& document = *file.Document;
-        CommandResult written = WriteCasePdf(*pdf, read.File, [&] {
-            return ExecutionCaseReport(document, ReportName(document, read.File));
-        });
-        if (written.ExitCode != kExitResult || !read.Has(kJsonFlag)) {
-            return written;
-        }
+    if (std::optional<CommandResult> pdf =
+            WritePdfIfAsked(read, document, [&](const std::string& name) {
+                return ExecutionCaseReport(document, name);
+            })) {
+        return pdf;
     }
     if (read.Has(kJsonFlag)) {
         return JsonLine(CaseExecutionJson(result.Answer));

@@ -6,7 +6,12 @@
 #include "caso/JsonText.h"
 #include "cli/Command.h"
 
+#include <string_view>
+
 namespace zarn {
+
+// The switch that asks a subcommand for its answer as JSON.
+inline constexpr std::string_view kJsonFlag = "--json";
 
 CommandResult JsonLine(const JsonValue& value);
 

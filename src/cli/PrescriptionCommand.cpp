@@ -15,7 +15,6 @@
 namespace zarn {
 namespace {
 
-constexpr std::string_view kJsonFlag = "--json";
 constexpr std::array kSwitches{kJsonFlag};
 constexpr std::array kValues{kPdfFlag};
 constexpr std::string_view kSynopsis = "--caso ARQUIVO [--json] [--pdf ARQUIVO]";
@@ -37,16 +36,13 @@ constexpr std::string_view kHelpJson =
     "                            e notas)\n";
 
 std::optional<CommandResult> Run(const CommandArguments& args, std::istream& in) {
-    const CaseArgumentsReading arguments = ReadCaseArguments(args, kSwitches, kValues);
-    if (!arguments.Arguments) {
-        return arguments.Fault;
+    const CaseCommandStart start = StartCaseCommand(args, in, kSwitches, kValues);
+    if (!start.Ok()) {
+        return start.Answer;
     }
-    const CaseArguments& read = *arguments.Arguments;
-    const CaseFileReading file = ReadCaseFile(read.File, in);
-    if (!file.Ok()) {
-        return file.Fault;
-    }
-    const std::optional<PrescriptionInput> input = PrescriptionInputOf(*file.Document);
+    const CaseArguments& read = *start.Arguments;
+    const CaseDocument& document = *start.Document;
+    const std::optional<PrescriptionInput> input = PrescriptionInputOf(document);
     if (!input) {
         return CaseFileFault(read.File, kNoSection);
     }
@@ -54,14 +50,11 @@ std::optional<CommandResult> Run(const CommandArguments& args, std::istream& in)
     if (!outcome.Ok()) {
         return CaseFileFault(read.File, outcome.Error);
     }
-    if (const std::optional<std::string> pdf = read.Value(kPdfFlag)) {
-        const CaseDocument& document = *file.Document;
-        CommandResult written = WriteCasePdf(*pdf, read.File, [&] {
-            return PrescriptionCaseReport(document, ReportName(document, read.File));
-        });
-        if (written.ExitCode != kExitResult || !read.Has(kJsonFlag)) {
-            return written;
-        }
+    if (std::optional<CommandResult> pdf =
+            WritePdfIfAsked(read, document, [&](const std::string& name) {
+                return PrescriptionCaseReport(document, name);
+            })) {
+        return pdf;
     }
     if (read.Has(kJsonFlag)) {
         return JsonLine(PrescriptionReportJson(outcome.Report));

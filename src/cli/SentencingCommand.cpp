@@ -15,7 +15,6 @@
 namespace zarn {
 namespace {
 
-constexpr std::string_view kJsonFlag = "--json";
 constexpr std::string_view kInWordsFlag = "--extenso";
 constexpr std::array kSwitches{kJsonFlag, kInWordsFlag};
 constexpr std::array kValues{kPdfFlag};
@@ -41,16 +40,13 @@ constexpr std::string_view kHelpOwn =
     "                            null), pena_final e notas\n";
 
 std::optional<CommandResult> Run(const CommandArguments& args, std::istream& in) {
-    const CaseArgumentsReading arguments = ReadCaseArguments(args, kSwitches, kValues);
-    if (!arguments.Arguments) {
-        return arguments.Fault;
+    const CaseCommandStart start = StartCaseCommand(args, in, kSwitches, kValues);
+    if (!start.Ok()) {
+        return start.Answer;
     }
-    const CaseArguments& read = *arguments.Arguments;
-    const CaseFileReading file = ReadCaseFile(read.File, in);
-    if (!file.Ok()) {
-        return file.Fault;
-    }
-    const std::optional<SentencingInput> input = SentencingInputOf(*file.Document);
+    const CaseArguments& read = *start.Arguments;
+    const CaseDocument& document = *start.Document;
+    const std::optional<SentencingInput> input = SentencingInputOf(document);
     if (!input) {
         return CaseFileFault(read.File, kNoSection);
     }
@@ -59,14 +55,11 @@ std::optional<CommandResult> Run(const CommandArguments& args, std::istream& in)
         return CaseFileFault(read.File, answer.Erro);
     }
     const bool inWords = read.Has(kInWordsFlag);
-    if (const std::optional<std::string> pdf = read.Value(kPdfFlag)) {
-        const CaseDocument& document = *file.Document;
-        CommandResult written = WriteCasePdf(*pdf, read.File, [&] {
-            return SentencingCaseReport(document, ReportName(document, read.File), inWords);
-        });
-        if (written.ExitCode != kExitResult || !read.Has(kJsonFlag)) {
-            return written;
-        }
+    if (std::optional<CommandResult> pdf =
+            WritePdfIfAsked(read, document, [&](const std::string& name) {
+                return SentencingCaseReport(document, name, inWords);
+            })) {
+        return pdf;
     }
     if (read.Has(kJsonFlag)) {
         return JsonLine(SentencingAnswerJson(answer, inWords));
