@@ -3,6 +3,7 @@
 #include "forms/JudicialCircumstancesGrid.h"
 #include "forms/SentencingCaptions.h"
 #include "sentencing/SentencingNames.h"
+#include "widgets/CellValues.h"
 #include "widgets/ChoiceDelegate.h"
 #include "widgets/EditableTable.h"
 #include "widgets/FocusedSelection.h"

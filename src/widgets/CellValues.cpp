@@ -67,4 +67,14 @@ QString TermDisplay(long long days) {
     return days > 0 ? ToQString(TermOfDays(days)) : QString();
 }
 
+QString UnstorableCharacterMessage(const QString& text) {
+    for (const QChar c : text) {
+        char byte = 0;
+        if (!ToCp1252Char(c, byte)) {
+            return ToQString(kUnstorableCharacterWords) + c + QLatin1Char('.');
+        }
+    }
+    return {};
+}
+
 } // namespace zarn

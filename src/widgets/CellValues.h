@@ -15,6 +15,8 @@
 
 namespace zarn {
 
+inline constexpr std::string_view kUnstorableCharacterWords =
+    "Caractere que o programa n\xE3o guarda: ";
 inline constexpr std::string_view kUnreadableCellDateMessage =
     "data inv\xE1lida: digite dia, m\xEAs e ano (dd/mm/aaaa).";
 
@@ -43,5 +45,9 @@ CellTerm ReadCellTerm(const QStringList& texts);
 QStringList CellTermTexts(long long days);
 // "30 anos", "1 ano, 7 meses e 6 dias"; the empty text for no term (0 days).
 QString TermDisplay(long long days);
+
+// The message for a text with a character Windows-1252 lacks, naming it; empty when every one
+// fits.
+QString UnstorableCharacterMessage(const QString& text);
 
 } // namespace zarn

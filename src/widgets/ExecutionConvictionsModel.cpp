@@ -3,7 +3,6 @@
 #include "law/FactNames.h"
 #include "widgets/CellValues.h"
 #include "widgets/QtText.h"
-#include "widgets/SentencingCells.h"
 
 #include <QStringList>
 #include <array>
@@ -243,12 +242,7 @@ bool ExecutionConvictionsModel::SetText(Row& row, const QModelIndex& index, cons
     }
     std::string& kept = TextOf(row.Value, index.column());
     const std::string typed = ToCp1252(text);
-    if (kept == typed && !row.Refused.contains(index.column())) {
-        return true;
-    }
-    kept = typed;
-    Accept(row.Refused, index);
-    return true;
+    return StoreCell(kept, typed, row.Refused, index);
 }
 
 bool ExecutionConvictionsModel::SetDate(Row& row, const QModelIndex& index, const QString& text) {
@@ -257,12 +251,7 @@ bool ExecutionConvictionsModel::SetDate(Row& row, const QModelIndex& index, cons
         return Refuse(row.Refused, index, text, ToQString(kUnreadableCellDateMessage));
     }
     std::optional<DayNumber>& date = DateOf(row.Value, index.column());
-    if (date == read.Date && !row.Refused.contains(index.column())) {
-        return true;
-    }
-    date = read.Date;
-    Accept(row.Refused, index);
-    return true;
+    return StoreCell(date, read.Date, row.Refused, index);
 }
 
 bool ExecutionConvictionsModel::SetTerm(Row& row, const QModelIndex& index,
@@ -271,12 +260,7 @@ bool ExecutionConvictionsModel::SetTerm(Row& row, const QModelIndex& index,
     if (!read.Ok) {
         return Refuse(row.Refused, index, texts, read.Message);
     }
-    if (row.Value.TermDays == read.Days && !row.Refused.contains(TermColumn)) {
-        return true;
-    }
-    row.Value.TermDays = read.Days;
-    Accept(row.Refused, index);
-    return true;
+    return StoreCell(row.Value.TermDays, read.Days, row.Refused, index);
 }
 
 Qt::ItemFlags ExecutionConvictionsModel::flags(const QModelIndex& index) const {

@@ -4,7 +4,6 @@
 #include "widgets/CellValues.h"
 #include "widgets/DatedRowOrder.h"
 #include "widgets/QtText.h"
-#include "widgets/SentencingCells.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -368,12 +367,7 @@ bool ExecutionEventsModel::SetAmount(Row& row, const QModelIndex& index, const Q
         }
         amount = value;
     }
-    if (row.Amount == amount && !row.Refused.contains(AmountColumn)) {
-        return true;
-    }
-    row.Amount = amount;
-    Accept(row.Refused, index);
-    return true;
+    return StoreCell(row.Amount, amount, row.Refused, index);
 }
 
 bool ExecutionEventsModel::SetRegime(Row& row, const QModelIndex& index, const QVariant& value) {
@@ -396,12 +390,7 @@ bool ExecutionEventsModel::SetDescription(Row& row, const QModelIndex& index, co
         return Refuse(row.Refused, index, text, unstorable);
     }
     const std::string typed = ToCp1252(text);
-    if (typed == row.Description && !row.Refused.contains(index.column())) {
-        return true;
-    }
-    row.Description = typed;
-    Accept(row.Refused, index);
-    return true;
+    return StoreCell(row.Description, typed, row.Refused, index);
 }
 
 void ExecutionEventsModel::KeepInOrder(int row) {

@@ -3,7 +3,6 @@
 #include "widgets/CellValues.h"
 #include "widgets/DatedRowOrder.h"
 #include "widgets/QtText.h"
-#include "widgets/SentencingCells.h"
 
 #include <algorithm>
 #include <array>
@@ -114,12 +113,7 @@ bool ExecutionPeriodsModel::SetDescription(Row& row, const QModelIndex& index,
         return Refuse(row.Refused, index, text, unstorable);
     }
     const std::string typed = ToCp1252(text);
-    if (typed == row.Description && !row.Refused.contains(index.column())) {
-        return true;
-    }
-    row.Description = typed;
-    Accept(row.Refused, index);
-    return true;
+    return StoreCell(row.Description, typed, row.Refused, index);
 }
 
 void ExecutionPeriodsModel::KeepInOrder(int row) {

@@ -77,6 +77,17 @@ protected:
     void Accept(RefusedCells& refused, const QModelIndex& index);
     // The first refusal of a row, as "place: message".
     QString FirstRefusalOf(const RefusedCells& refused, int row) const;
+    // Keeps a value read from a cell: nothing changes while the cell already holds it and no
+    // refusal; otherwise the value is kept and the cell accepted (Accept). True.
+    template <typename Value, typename Read>
+    bool StoreCell(Value& kept, const Read& read, RefusedCells& refused, const QModelIndex& index) {
+        if (kept == read && !refused.contains(index.column())) {
+            return true;
+        }
+        kept = read;
+        Accept(refused, index);
+        return true;
+    }
     // "place: message" for a cell that a list item cannot go without.
     QString MissingAt(int row, int column, std::string_view message) const;
 

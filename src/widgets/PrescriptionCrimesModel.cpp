@@ -163,12 +163,7 @@ bool PrescriptionCrimesModel::SetDescription(Row& row, const QModelIndex& index,
         }
     }
     const std::string description = ToCp1252(text);
-    if (description == row.Crime.Description && !row.Refused.contains(index.column())) {
-        return true;
-    }
-    row.Crime.Description = description;
-    Accept(row.Refused, index);
-    return true;
+    return StoreCell(row.Crime.Description, description, row.Refused, index);
 }
 
 bool PrescriptionCrimesModel::SetDate(Row& row, const QModelIndex& index, const QString& text) {
@@ -177,12 +172,7 @@ bool PrescriptionCrimesModel::SetDate(Row& row, const QModelIndex& index, const 
         return Refuse(row.Refused, index, text, ToQString(kUnreadableCellDateMessage));
     }
     std::optional<DayNumber>& date = DateOf(row.Crime, index.column());
-    if (date == read.Date && !row.Refused.contains(index.column())) {
-        return true;
-    }
-    date = read.Date;
-    Accept(row.Refused, index);
-    return true;
+    return StoreCell(date, read.Date, row.Refused, index);
 }
 
 bool PrescriptionCrimesModel::SetTerm(Row& row, const QModelIndex& index,

@@ -118,12 +118,7 @@ bool PrescriptionSuspensionsModel::SetDate(Row& row, const QModelIndex& index,
         return Refuse(row.Refused, index, text, ToQString(kUnreadableCellDateMessage));
     }
     std::optional<DayNumber>& date = index.column() == StartColumn ? row.Start : row.End;
-    if (date == read.Date && !row.Refused.contains(index.column())) {
-        return true;
-    }
-    date = read.Date;
-    Accept(row.Refused, index);
-    return true;
+    return StoreCell(date, read.Date, row.Refused, index);
 }
 
 Qt::ItemFlags PrescriptionSuspensionsModel::flags(const QModelIndex& index) const {

@@ -1,6 +1,7 @@
 #include "widgets/SentencingCausesModel.h"
 
 #include "sentencing/SentencingNames.h"
+#include "widgets/CellValues.h"
 #include "widgets/QtText.h"
 #include "widgets/SentencingCells.h"
 

@@ -75,16 +75,6 @@ CellNumber ReadCellNumber(const std::string& fieldText) {
     return {true, *value, {}};
 }
 
-QString UnstorableCharacterMessage(const QString& text) {
-    for (const QChar c : text) {
-        char byte = 0;
-        if (!ToCp1252Char(c, byte)) {
-            return ToQString(kUnstorableCharacterWords) + c + QLatin1Char('.');
-        }
-    }
-    return {};
-}
-
 CrimeInput ProbeCrime(const CrimeInput& facts) {
     CrimeInput probe;
     probe.MinimoDias = kProbeRangeDays;

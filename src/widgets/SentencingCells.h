@@ -18,8 +18,6 @@ namespace zarn {
 inline constexpr std::string_view kUnreadableFractionMessage =
     "Digite a fra\xE7\xE3o como numerador/denominador, por exemplo 1/6.";
 inline constexpr std::string_view kMissingNumberMessage = "Informe o n\xFAmero.";
-inline constexpr std::string_view kUnstorableCharacterWords =
-    "Caractere que o programa n\xE3o guarda: ";
 
 struct CellFraction {
     bool Ok = false;
@@ -42,10 +40,6 @@ struct CellNumber {
 // A masked field's digits as a whole number; blanks around them dropped, nothing typed
 // refused.
 CellNumber ReadCellNumber(const std::string& fieldText);
-
-// The message for a text with a character Windows-1252 lacks, naming it; empty when every one
-// fits.
-QString UnstorableCharacterMessage(const QString& text);
 
 // The dosimetria's message for one item of a crime: the item is laid alone into a crime
 // that is sound in every other respect, and the library's check is read at the item's place

@@ -1,5 +1,6 @@
 #include "widgets/SentencingModifiersModel.h"
 
+#include "widgets/CellValues.h"
 #include "widgets/QtText.h"
 #include "widgets/SentencingCells.h"
 
