@@ -19,7 +19,6 @@
 #include "widgets/ExecutionEventsModel.h"
 #include "widgets/ExecutionOptionsPanel.h"
 #include "widgets/ExecutionPeriodsModel.h"
-#include "widgets/FocusedSelection.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Guarded.h"
 #include "widgets/MaskedField.h"
@@ -56,7 +55,6 @@ constexpr const char* kFactsPage = "&Fatos da condena\xE7\xE3o";
 constexpr const char* kOptionsPage = "Op\xE7\xF5"
                                      "e&s";
 constexpr const char* kRemicaoPage = "Remi\xE7\xE3o a&vulsa";
-constexpr const char* kTimelineAreaName = "Linha do tempo";
 constexpr const char* kPagesName = "Fatos, op\xE7\xF5"
                                    "es e remi\xE7\xE3o avulsa";
 constexpr const char* kNoConvictionHeading = "Nenhuma condena\xE7\xE3o selecionada.";
@@ -72,8 +70,6 @@ constexpr std::string_view kEventItem = "evento";
 // messages.
 constexpr std::string_view kCalculationKey = "data_calculo";
 
-constexpr MaskSetup kDateFieldSetup = {kDateMask, "  /  /    "};
-
 // The window's first size, in characters and lines of its font; never beyond the screen.
 constexpr int kFirstWidthInCharacters = 270;
 constexpr int kFirstHeightInLines = 66;
@@ -81,13 +77,6 @@ constexpr int kFirstHeightInLines = 66;
 // question's width: the tables, the pages.
 constexpr std::array<int, 3> kPaneShares = {10, 5, 4};
 constexpr std::array<int, 2> kQuestionShares = {3, 2};
-
-// Wide enough for a date and its caret, whatever the font.
-void FitDateField(MaskedField* field) {
-    const QFontMetrics metrics = field->fontMetrics();
-    field->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("00/00/0000")) +
-                         4 * metrics.averageCharWidth());
-}
 
 // A term as the main window's fields give it, in days; none where nothing reads.
 long long TermDaysOf(const std::array<std::string, 3>& term) {
@@ -142,19 +131,14 @@ ExecutionWindow::~ExecutionWindow() {
 }
 
 void ExecutionWindow::CreateControls() {
-    CalculationField = NewMaskedField(this, kDateFieldSetup);
-    FocusedSelection::Apply(CalculationField);
-    FitDateField(CalculationField);
+    CalculationField = NewDateField();
     CreateTables();
     CreatePages();
     AnswerText = NewAnswerText();
     CopiarButton = new QPushButton(ToQString(kToolCopyCaption), this);
     CopiarButton->setAutoDefault(false);
     Timeline = new CaseExecutionTimeline();
-    TimelineArea = new QScrollArea(this);
-    TimelineArea->setWidget(Timeline);
-    TimelineArea->setWidgetResizable(true);
-    TimelineArea->setFocusPolicy(Qt::NoFocus);
+    TimelineArea = NewTimelineArea(Timeline);
     Panes = new QSplitter(Qt::Vertical, this);
     QuestionPanes = new QSplitter(Qt::Horizontal);
     CalculationLabel = new QLabel(ToQString(kCalculationCaption), this);
@@ -254,7 +238,6 @@ void ExecutionWindow::NameControls() {
     NameAfterLabel(EventsTable->View, EventsLabel);
     NameAfterLabel(AnswerText, AnswerLabel);
     CalculationField->setAccessibleDescription(TodayHint->text());
-    TimelineArea->setAccessibleName(ToQString(kTimelineAreaName));
     SidePages->setAccessibleName(ToQString(kPagesName));
     Facts->setAccessibleName(AccessibleNameOf(ToQString(kFactsPage)));
 }

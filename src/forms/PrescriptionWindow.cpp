@@ -12,7 +12,6 @@
 #include "widgets/DateFieldText.h"
 #include "widgets/DialogKeys.h"
 #include "widgets/EditableTable.h"
-#include "widgets/FocusedSelection.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Guarded.h"
 #include "widgets/ListTableModel.h"
@@ -52,7 +51,6 @@ constexpr const char* kMarcosCaption = "&Marcos interruptivos:";
 constexpr const char* kSuspensionsCaption = "&Suspens\xF5"
                                             "es:";
 constexpr const char* kAnswerCaption = "Res&posta:";
-constexpr const char* kTimelineAreaName = "Linha do tempo";
 // What a row of each table is, for the names of its buttons.
 constexpr std::string_view kCrimeItem = "crime";
 constexpr std::string_view kMarcoItem = "marco";
@@ -61,8 +59,6 @@ constexpr std::string_view kSuspensionItem = "suspens\xE3o";
 // The case document's keys of the two dates, as the analysis names them in its messages.
 constexpr std::string_view kBirthKey = "nascimento";
 constexpr std::string_view kCalculationKey = "data_calculo";
-
-constexpr MaskSetup kDateFieldSetup = {kDateMask, "  /  /    "};
 
 // The window's first size, in characters and lines of its font; never beyond the screen.
 constexpr int kFirstWidthInCharacters = 180;
@@ -76,13 +72,6 @@ QString DateFieldProblem(const MaskedField* field, const QLabel* label) {
     }
     return AccessibleNameOf(label->text()) + QStringLiteral(": ") +
            ToQString(kUnreadableCellDateMessage);
-}
-
-// Wide enough for a date and its caret, whatever the font.
-void FitDateField(MaskedField* field) {
-    const QFontMetrics metrics = field->fontMetrics();
-    field->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("00/00/0000")) +
-                         4 * metrics.averageCharWidth());
 }
 
 } // namespace
@@ -129,8 +118,8 @@ PrescriptionWindow* PrescriptionWindow::OpenFor(QWidget* mainWindow) {
 }
 
 void PrescriptionWindow::CreateControls() {
-    BirthField = NewMaskedField(this, kDateFieldSetup);
-    CalculationField = NewMaskedField(this, kDateFieldSetup);
+    BirthField = NewDateField();
+    CalculationField = NewDateField();
     AcordaoOption = new QCheckBox(ToQString(kAcordaoCaption), this);
     AcordaoOption->setChecked(true);
     CreateTables();
@@ -138,10 +127,7 @@ void PrescriptionWindow::CreateControls() {
     CopiarButton = new QPushButton(ToQString(kToolCopyCaption), this);
     CopiarButton->setAutoDefault(false);
     Timeline = new PrescriptionTimeline();
-    TimelineArea = new QScrollArea(this);
-    TimelineArea->setWidget(Timeline);
-    TimelineArea->setWidgetResizable(true);
-    TimelineArea->setFocusPolicy(Qt::NoFocus);
+    TimelineArea = NewTimelineArea(Timeline);
     Panes = new QSplitter(Qt::Vertical, this);
     BirthLabel = new QLabel(ToQString(kBirthCaption), this);
     CalculationLabel = new QLabel(ToQString(kCalculationCaption), this);
@@ -150,10 +136,6 @@ void PrescriptionWindow::CreateControls() {
     MarcosLabel = new QLabel(ToQString(kMarcosCaption), this);
     SuspensionsLabel = new QLabel(ToQString(kSuspensionsCaption), this);
     AnswerLabel = new QLabel(ToQString(kAnswerCaption), this);
-    for (MaskedField* field : {BirthField, CalculationField}) {
-        FocusedSelection::Apply(field);
-        FitDateField(field);
-    }
     NameControls();
 }
 
@@ -218,7 +200,6 @@ void PrescriptionWindow::NameControls() {
     NameAfterLabel(SuspensionsTable->View, SuspensionsLabel);
     NameAfterLabel(AnswerText, AnswerLabel);
     CalculationField->setAccessibleDescription(TodayHint->text());
-    TimelineArea->setAccessibleName(ToQString(kTimelineAreaName));
 }
 
 // The dates and the option on top; under them a splitter of the tables (the crimes across

@@ -1,17 +1,25 @@
 #include "forms/ToolWindow.h"
 
 #include "help/HelpContext.h"
+#include "widgets/FocusedSelection.h"
 #include "widgets/FormFonts.h"
+#include "widgets/FormLayout.h"
 #include "widgets/MaskedField.h"
 #include "widgets/QtText.h"
 
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QSplitter>
 #include <algorithm>
 
 namespace zarn {
+namespace {
+
+constexpr const char* kTimelineAreaName = "Linha do tempo";
+
+} // namespace
 
 ToolWindow::ToolWindow(QWidget* parent, const char* name, const char* menuCaption, int helpContext)
     : QWidget(parent, Qt::Window) {
@@ -37,6 +45,24 @@ void ToolWindow::SeedTerm(const std::array<MaskedField*, 3>& fields,
     for (std::size_t i = 0; i < fields.size(); ++i) {
         fields[i]->SetText((*term)[i]);
     }
+}
+
+MaskedField* ToolWindow::NewDateField() {
+    MaskedField* field = NewMaskedField(this, kDateFieldSetup);
+    FocusedSelection::Apply(field);
+    const QFontMetrics metrics = field->fontMetrics();
+    field->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("00/00/0000")) +
+                         4 * metrics.averageCharWidth());
+    return field;
+}
+
+QScrollArea* ToolWindow::NewTimelineArea(QWidget* timeline) {
+    auto* area = new QScrollArea(this);
+    area->setWidget(timeline);
+    area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setAccessibleName(ToQString(kTimelineAreaName));
+    return area;
 }
 
 QSize ToolWindow::ResizeInCharacters(int widthInCharacters, int heightInLines) {

@@ -13,6 +13,7 @@
 #include <string>
 
 class QPlainTextEdit;
+class QScrollArea;
 class QSplitter;
 
 namespace zarn {
@@ -49,6 +50,12 @@ protected:
     // Shows the window, out of its minimised state and in front of the others, with the
     // keyboard.
     void Present();
+
+    // A date field (dd/mm/aaaa), wide enough for a date and its caret whatever the font,
+    // that selects its text when it takes the focus.
+    MaskedField* NewDateField();
+    // The timeline in an area that scrolls it, named for screen readers and left out of Tab.
+    QScrollArea* NewTimelineArea(QWidget* timeline);
 
     // Resizes the window to a first size in characters and lines of its font, within nine
     // tenths of its screen and never under its minimum size; the size it took.

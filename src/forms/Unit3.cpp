@@ -32,8 +32,6 @@ constexpr int kClientWidth = 556;
 constexpr int kClientHeight = 403;
 constexpr int kFormFontHeight = 13;
 
-constexpr MaskSetup kDateField = {kDateMask, "  /  /    "};
-
 // The month calendar's name for screen readers, and the names of its own navigation
 // controls, which the toolkit leaves unnamed (found by the names it gives them).
 constexpr const char* kMonthCalendarName = "Calend\xE1rio";
@@ -65,13 +63,13 @@ TForm3::TForm3(QWidget* parent)
 }
 
 void TForm3::CreateControls() {
-    MaskEdit1 = NewMaskedField(this, kDateField);
+    MaskEdit1 = NewMaskedField(this, kDateFieldSetup);
     Button2 = NewButton(this, "&Calcula", kFormFontHeight);
     Button1 = NewButton(this, "&Sair", kFormFontHeight);
     Edit1 = NewTermField(this, kYearsTypingLimit);
     Edit2 = NewTermField(this, kMonthsTypingLimit);
     Edit3 = NewTermField(this, kDaysTypingLimit);
-    MaskEdit2 = NewMaskedField(this, kDateField);
+    MaskEdit2 = NewMaskedField(this, kDateFieldSetup);
     MaskEdit2->SetReadOnly(true);
     Label1 = NewLabel(this, "Pena a ser cumprida - ANOS:", kFormFontHeight, nullptr);
     Label4 = NewLabel(this, "MESES:", kFormFontHeight, nullptr);

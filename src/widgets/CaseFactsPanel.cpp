@@ -67,7 +67,6 @@ constexpr std::string_view kCaseSeparator = ": ";
 
 constexpr MaskSetup kDetracaoField = {kFinesMask, "     "};
 constexpr std::size_t kDetracaoDigits = 5;
-constexpr MaskSetup kDateField = {kDateMask, "  /  /    "};
 // A check box and the fact it sets: checked means the fact is true, or false where the box
 // names its opposite ("maus antecedentes" for GoodAntecedents).
 struct BoxFact {
@@ -253,7 +252,7 @@ void CaseFactsPanel::CreateControls() {
     Menor21 = NewCheckBox(this, kMenor21Caption);
     Maior70 = NewCheckBox(this, kMaior70Caption);
     Paragrafo3 = NewCheckBox(this, kParagrafo3Caption);
-    DataCrime = NewField(this, kDateField, "00/00/0000");
+    DataCrime = NewField(this, kDateFieldSetup, "00/00/0000");
     Detracao = NewField(this, kDetracaoField, "00000");
     NaturezaLabel = NewLabel(this, kNaturezaCaption, kFontHeight, nullptr);
     EspecieLabel = NewLabel(this, kEspecieCaption, kFontHeight, nullptr);

@@ -10,7 +10,6 @@
 namespace zarn {
 namespace {
 
-constexpr MaskSetup kCellDateMask = {kDateMask, "  /  /    "};
 // The widest date the field shows, with room for its caret.
 constexpr const char* kWidestDate = "00/00/00000";
 
@@ -26,7 +25,7 @@ DateDelegate::DateDelegate(QObject* parent)
 
 QWidget* DateDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                                     const QModelIndex& index) const {
-    MaskedField* field = NewMaskedField(parent, kCellDateMask);
+    MaskedField* field = NewMaskedField(parent, kDateFieldSetup);
     field->setFrame(false);
     field->setAccessibleName(ColumnCaption(index));
     return field;

@@ -41,6 +41,8 @@ MaskedField* NewMaskedField(QWidget* parent, const MaskSetup& setup);
 inline constexpr MaskSetup kYearsFieldSetup = {kYearsMask, "   "};
 inline constexpr MaskSetup kMonthsFieldSetup = {kMonthsMask, "  "};
 inline constexpr MaskSetup kDaysFieldSetup = {kDaysMask, "  "};
+// A date field, dd/mm/aaaa.
+inline constexpr MaskSetup kDateFieldSetup = {kDateMask, "  /  /    "};
 
 // A bold push button that is never made the default by the focus: only the window's commands
 // move the Default flag.
