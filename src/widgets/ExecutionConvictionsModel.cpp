@@ -236,13 +236,7 @@ bool ExecutionConvictionsModel::setData(const QModelIndex& index, const QVariant
 }
 
 bool ExecutionConvictionsModel::SetText(Row& row, const QModelIndex& index, const QString& text) {
-    const QString unstorable = UnstorableCharacterMessage(text);
-    if (!unstorable.isEmpty()) {
-        return Refuse(row.Refused, index, text, unstorable);
-    }
-    std::string& kept = TextOf(row.Value, index.column());
-    const std::string typed = ToCp1252(text);
-    return StoreCell(kept, typed, row.Refused, index);
+    return StoreTextCell(TextOf(row.Value, index.column()), text, row.Refused, index);
 }
 
 bool ExecutionConvictionsModel::SetDate(Row& row, const QModelIndex& index, const QString& text) {

@@ -385,12 +385,7 @@ bool ExecutionEventsModel::SetRegime(Row& row, const QModelIndex& index, const Q
 }
 
 bool ExecutionEventsModel::SetDescription(Row& row, const QModelIndex& index, const QString& text) {
-    const QString unstorable = UnstorableCharacterMessage(text);
-    if (!unstorable.isEmpty()) {
-        return Refuse(row.Refused, index, text, unstorable);
-    }
-    const std::string typed = ToCp1252(text);
-    return StoreCell(row.Description, typed, row.Refused, index);
+    return StoreTextCell(row.Description, text, row.Refused, index);
 }
 
 void ExecutionEventsModel::KeepInOrder(int row) {

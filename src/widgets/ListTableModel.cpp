@@ -1,5 +1,6 @@
 #include "widgets/ListTableModel.h"
 
+#include "widgets/CellValues.h"
 #include "widgets/QtText.h"
 
 #include <QColor>
@@ -141,6 +142,15 @@ QString ListTableModel::FirstRefusalOf(const RefusedCells& refused, int row) con
     }
     const auto& [column, cell] = *refused.begin();
     return PlaceOf(row, column) + QStringLiteral(": ") + cell.Message;
+}
+
+bool ListTableModel::StoreTextCell(std::string& kept, const QString& text, RefusedCells& refused,
+                                   const QModelIndex& index) {
+    const QString unstorable = UnstorableCharacterMessage(text);
+    if (!unstorable.isEmpty()) {
+        return Refuse(refused, index, text, unstorable);
+    }
+    return StoreCell(kept, ToCp1252(text), refused, index);
 }
 
 QString ListTableModel::MissingAt(int row, int column, std::string_view message) const {

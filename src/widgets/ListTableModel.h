@@ -14,6 +14,7 @@
 #include <QVariant>
 #include <map>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -88,6 +89,9 @@ protected:
         Accept(refused, index);
         return true;
     }
+    // Keeps the text typed into a cell, or refuses it for a character a case cannot store.
+    bool StoreTextCell(std::string& kept, const QString& text, RefusedCells& refused,
+                       const QModelIndex& index);
     // "place: message" for a cell that a list item cannot go without.
     QString MissingAt(int row, int column, std::string_view message) const;
 

@@ -82,17 +82,7 @@ bool SentencingCrimesModel::setData(const QModelIndex& index, const QVariant& va
         return false;
     }
     Row& row = m_rows[static_cast<std::size_t>(index.row())];
-    const QString text = value.toString();
-    const QString unstorable = UnstorableCharacterMessage(text);
-    if (!unstorable.isEmpty()) {
-        return Refuse(row.Refused, index, text, unstorable);
-    }
-    const std::string description = ToCp1252(text);
-    if (description != row.Crime.Crime || row.Refused.contains(index.column())) {
-        row.Crime.Crime = description;
-        Accept(row.Refused, index);
-    }
-    return true;
+    return StoreTextCell(row.Crime.Crime, value.toString(), row.Refused, index);
 }
 
 Qt::ItemFlags SentencingCrimesModel::flags(const QModelIndex& index) const {
