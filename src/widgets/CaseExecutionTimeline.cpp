@@ -364,30 +364,20 @@ CaseExecutionDrawing CaseExecutionTimeline::Compose(const QFontMetricsF& metrics
 QColor CaseExecutionTimeline::ColourOf(CaseExecutionDrawing::Mark mark) {
     switch (mark) {
     case Mark::Falta:
-        return QColor(0xC0, 0x10, 0x10); // red, dark enough for its labels
+        return kAlertMarkColour;
     case Mark::Today:
-        return QColor(0x00, 0x4C, 0xB0); // blue
+        return kTodayMarkColour;
     case Mark::Date:
         break;
     }
     return Qt::black;
 }
 
-QSize CaseExecutionTimeline::sizeHint() const {
-    const int width = fontMetrics().averageCharWidth() * 90;
-    return QSize(width, heightForWidth(width));
-}
-
 QSize CaseExecutionTimeline::minimumSizeHint() const {
     // Room for the legend's widest entry; the height of the picture at the width it has, so
     // that a scroll area scrolls only where the picture is taller than its room.
     const QFontMetricsF metrics(font());
-    const Measures m(metrics);
-    qreal widest = 0;
-    for (const LegendEntry& entry : kLegend) {
-        widest = std::max(widest, TextWidth(metrics, ToQString(entry.Text)));
-    }
-    const int width = static_cast<int>(std::ceil(widest + m.Line + 3 * m.Margin));
+    const int width = LegendMinimumWidth(metrics, Measures(metrics), kLegend);
     return QSize(width, heightForWidth(std::max(width, this->width())));
 }
 

@@ -79,7 +79,6 @@ public:
     // Dark, middle and light, so the regimes also read apart in grey.
     static QColor RegimeColour(Regime regime);
 
-    QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
     CaseExecutionDrawing Compose(const QFontMetricsF& metrics, qreal width) const override;

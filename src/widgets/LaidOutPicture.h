@@ -41,6 +41,11 @@ public:
         return m_laidOut;
     }
 
+    // Ninety average characters wide, and the height of the picture at that width.
+    QSize sizeHint() const override {
+        const int width = fontMetrics().averageCharWidth() * 90;
+        return QSize(width, heightForWidth(width));
+    }
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override {
         return static_cast<int>(std::ceil(Compose(QFontMetricsF(font()), width).Height));

@@ -354,29 +354,19 @@ PrescriptionDrawing PrescriptionTimeline::Compose(const QFontMetricsF& metrics, 
 QColor PrescriptionTimeline::ColourOf(PrescriptionDrawing::Mark mark) {
     switch (mark) {
     case PrescriptionDrawing::Mark::Prescription:
-        return QColor(0xC0, 0x10, 0x10); // red, dark enough for its labels
+        return kAlertMarkColour;
     case PrescriptionDrawing::Mark::Today:
-        return QColor(0x00, 0x4C, 0xB0); // blue
+        return kTodayMarkColour;
     case PrescriptionDrawing::Mark::Period:
         break;
     }
     return QColor(0x7A, 0x9C, 0xC6); // light steel blue
 }
 
-QSize PrescriptionTimeline::sizeHint() const {
-    const int width = fontMetrics().averageCharWidth() * 90;
-    return QSize(width, heightForWidth(width));
-}
-
 QSize PrescriptionTimeline::minimumSizeHint() const {
     // Room for the legend's widest entry; the height of the picture at that width.
     const QFontMetricsF metrics(font());
-    const Measures m(metrics);
-    qreal widest = 0;
-    for (const LegendEntry& entry : kLegend) {
-        widest = std::max(widest, TextWidth(metrics, ToQString(entry.Text)));
-    }
-    const int width = static_cast<int>(std::ceil(widest + m.Line + 3 * m.Margin));
+    const int width = LegendMinimumWidth(metrics, Measures(metrics), kLegend);
     return QSize(width, heightForWidth(width));
 }
 

@@ -76,7 +76,6 @@ public:
 
     static QColor ColourOf(PrescriptionDrawing::Mark mark);
 
-    QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
     PrescriptionDrawing Compose(const QFontMetricsF& metrics, qreal width) const override;

@@ -7,14 +7,22 @@
 #include "dates/CivilDate.h"
 #include "widgets/QtText.h"
 
+#include <QColor>
 #include <QFontMetricsF>
 #include <QList>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace zarn {
+
+// The marks every timeline has: the one to see (a prescription, a falta), red dark enough for
+// its labels; today, blue.
+inline const QColor kAlertMarkColour(0xC0, 0x10, 0x10);
+inline const QColor kTodayMarkColour(0x00, 0x4C, 0xB0);
 
 // Every size in proportion to the font's line height.
 struct TimelineMeasures {
@@ -67,6 +75,17 @@ QList<LegendPlace> LayOutLegendOf(const QFontMetricsF& metrics, const TimelineMe
         texts << ToQString(entry.Text);
     }
     return LayOutLegend(metrics, m, texts, left, right, top, bottom);
+}
+
+// The narrowest width that shows the legend's widest entry whole.
+template <typename Entries>
+int LegendMinimumWidth(const QFontMetricsF& metrics, const TimelineMeasures& m,
+                       const Entries& entries) {
+    qreal widest = 0;
+    for (const auto& entry : entries) {
+        widest = std::max(widest, TextWidth(metrics, ToQString(entry.Text)));
+    }
+    return static_cast<int>(std::ceil(widest + m.Line + 3 * m.Margin));
 }
 
 } // namespace zarn
