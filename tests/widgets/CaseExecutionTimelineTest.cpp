@@ -10,6 +10,7 @@
 #include "execution/CaseExecution.h"
 #include "law/LegalText.h"
 #include "support/DateOracle.h"
+#include "support/DrawingChecks.h"
 #include "widgets/QtText.h"
 #include "widgets/RemicaoCalculator.h"
 
@@ -22,7 +23,9 @@
 
 namespace zarn {
 
+using testing::LabelFaults;
 using testing::OracleDayNumber;
+using testing::Texts;
 
 namespace {
 
@@ -75,31 +78,6 @@ CaseExecutionAnswer Answered(const ExecutionCase& question) {
         qFatal("the case is refused: %s", result.Error.c_str());
     }
     return result.Answer;
-}
-
-QStringList Texts(const CaseExecutionDrawing& drawing) {
-    QStringList texts;
-    for (const CaseExecutionDrawing::Label& label : drawing.Labels) {
-        texts << label.Text;
-    }
-    return texts;
-}
-
-// Labels outside the area or over each other, one line each.
-QStringList LabelFaults(const CaseExecutionDrawing& drawing, const QRectF& area) {
-    QStringList faults;
-    const QList<CaseExecutionDrawing::Label>& labels = drawing.Labels;
-    for (qsizetype i = 0; i < labels.size(); ++i) {
-        if (!area.contains(labels[i].Rect)) {
-            faults << QStringLiteral("outside: ") + labels[i].Text;
-        }
-        for (qsizetype j = 0; j < i; ++j) {
-            if (labels[i].Rect.intersects(labels[j].Rect)) {
-                faults << labels[i].Text + QStringLiteral(" / ") + labels[j].Text;
-            }
-        }
-    }
-    return faults;
 }
 
 } // namespace

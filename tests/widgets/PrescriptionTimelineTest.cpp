@@ -8,6 +8,7 @@
 #include "dates/Clock.h"
 #include "prescription/Prescription.h"
 #include "support/DateOracle.h"
+#include "support/DrawingChecks.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,7 +16,9 @@
 
 namespace zarn {
 
+using testing::LabelFaults;
 using testing::OracleDayNumber;
+using testing::Texts;
 
 namespace {
 
@@ -75,38 +78,6 @@ PrescriptionReport ReportOf(const PrescriptionInput& input) {
         qFatal("the case is refused: %s", outcome.Error.c_str());
     }
     return outcome.Report;
-}
-
-QStringList Texts(const PrescriptionDrawing& drawing) {
-    QStringList texts;
-    for (const PrescriptionDrawing::Label& label : drawing.Labels) {
-        texts << label.Text;
-    }
-    return texts;
-}
-
-// Labels outside the area or over each other, one line each.
-QStringList LabelFaults(const PrescriptionDrawing& drawing, const QRectF& area) {
-    QStringList faults;
-    const QList<PrescriptionDrawing::Label>& labels = drawing.Labels;
-    for (qsizetype i = 0; i < labels.size(); ++i) {
-        if (!area.contains(labels[i].Rect)) {
-            faults << QStringLiteral("outside: ") + labels[i].Text +
-                          QStringLiteral(" %1,%2 %3x%4 in %5x%6")
-                              .arg(labels[i].Rect.x())
-                              .arg(labels[i].Rect.y())
-                              .arg(labels[i].Rect.width())
-                              .arg(labels[i].Rect.height())
-                              .arg(area.width())
-                              .arg(area.height());
-        }
-        for (qsizetype j = 0; j < i; ++j) {
-            if (labels[i].Rect.intersects(labels[j].Rect)) {
-                faults << labels[i].Text + QStringLiteral(" / ") + labels[j].Text;
-            }
-        }
-    }
-    return faults;
 }
 
 bool RedNear(const QImage& image, qreal x, qreal y) {
