@@ -6,6 +6,7 @@
 
 #include "execution/CaseExecution.h"
 #include "support/DateOracle.h"
+#include "support/ModelChecks.h"
 #include "widgets/CellValues.h"
 #include "widgets/ExecutionConvictionsModel.h"
 #include "widgets/ExecutionEventsModel.h"
@@ -22,20 +23,12 @@ using testing::OracleDayNumber;
 
 namespace {
 
+using testing::Cell;
+using testing::Tested;
+
 using Convictions = ExecutionConvictionsModel;
 using Periods = ExecutionPeriodsModel;
 using Events = ExecutionEventsModel;
-
-// The model under Qt's tester for the life of the object; a fault fails the test.
-template <typename Model>
-struct Tested {
-    Model M;
-    QAbstractItemModelTester Tester{&M, QAbstractItemModelTester::FailureReportingMode::QtTest};
-};
-
-QString Cell(const QAbstractItemModel& model, int row, int column, int role = Qt::DisplayRole) {
-    return model.index(row, column).data(role).toString();
-}
 
 } // namespace
 

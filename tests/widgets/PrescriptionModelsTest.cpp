@@ -5,6 +5,7 @@
 
 #include "prescription/Prescription.h"
 #include "support/DateOracle.h"
+#include "support/ModelChecks.h"
 #include "widgets/CellValues.h"
 #include "widgets/PrescriptionCrimesModel.h"
 #include "widgets/PrescriptionMarcosModel.h"
@@ -21,21 +22,13 @@ using testing::OracleDayNumber;
 
 namespace {
 
+using testing::Cell;
+using testing::Tested;
+
 using Crimes = PrescriptionCrimesModel;
 using Marcos = PrescriptionMarcosModel;
 
 constexpr long long kYear = 360;
-
-// The model under Qt's tester for the life of the object; a fault fails the test.
-template <typename Model>
-struct Tested {
-    Model M;
-    QAbstractItemModelTester Tester{&M, QAbstractItemModelTester::FailureReportingMode::QtTest};
-};
-
-QString Cell(const QAbstractItemModel& model, int row, int column, int role = Qt::DisplayRole) {
-    return model.index(row, column).data(role).toString();
-}
 
 } // namespace
 

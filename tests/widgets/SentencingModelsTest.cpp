@@ -6,6 +6,7 @@
 #include "law/Fraction.h"
 #include "sentencing/SentencingNames.h"
 #include "sentencing/SentencingTexts.h"
+#include "support/ModelChecks.h"
 #include "widgets/QtText.h"
 #include "widgets/SentencingCausesModel.h"
 #include "widgets/SentencingCells.h"
@@ -21,6 +22,8 @@
 
 namespace zarn {
 namespace {
+
+using testing::Cell;
 
 // The model under Qt's tester for the life of the object; a fault fails the test.
 struct TestedList {
@@ -80,10 +83,6 @@ QStringList Written(const std::vector<CauseInput>& causes) {
                           FractionText(cause.Fracao) + (cause.ParteEspecial ? " especial" : ""));
     }
     return rows;
-}
-
-QString Cell(const QAbstractItemModel& model, int row, int column, int role = Qt::DisplayRole) {
-    return model.index(row, column).data(role).toString();
 }
 
 } // namespace
