@@ -2,7 +2,7 @@
 #   make run    installs what is missing, builds and starts Zarn
 #   make test   installs what is missing, builds and runs the whole suite headless, each test
 #               once: the windows, the command line, the application and the installation
-#               in the optimised build; the pure libraries' tests and the fuzz corpora under
+#               in the development build; the pure libraries' tests and the fuzz corpora under
 #               AddressSanitizer + UndefinedBehaviorSanitizer
 # One more for a release:
 #   make package   builds the Debian package build/package/zarn_<version>_<arch>.deb

@@ -13,7 +13,7 @@ set(ZARN_TEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8
 # pure libraries, where the calculations and the legal analyses live, and the replays of the
 # fuzz corpora. zarn_sanitizer_sample builds them; their CTest cases carry the label
 # "sanitized". The rest of the suite, the windows, the command line, the application and the
-# installation, runs in the optimised build (the suite presets, zarn_unsanitized_suite), so
+# installation, runs in the development build (the suite presets, zarn_unsanitized_suite), so
 # that `make test` runs every test once; the pure libraries' test programs it does not build
 # stand in CTest's list as <program>_NOT_BUILT, which the suite test preset leaves out. The
 # default and asan presets still build and run the whole suite.
